@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs everything the build and the Wine test run need on Debian 12.
+# Safe to run again: it does nothing but checks when all is present.
+set -euo pipefail
+
+need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: run as root (apt-get and locale-gen need it)" >&2
+    exit 1
+  fi
+}
+
+packages=(
+  cmake ninja-build
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  googletest
+  wine wine32:i386 wine64
+  xvfb xauth
+  locales fonts-ipafont-gothic
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  name=${p%%:*}
+  arch=${p#*:}
+  [ "$arch" = "$p" ] && arch=""
+  query=$name
+  [ -n "$arch" ] && query="$name:$arch"
+  if ! dpkg-query -W -f='${Status}' "$query" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  need_root
+  export DEBIAN_FRONTEND=noninteractive
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# Without the Japanese locale Wine's ANSI code page stays 1252.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  need_root
+  if ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  fi
+  locale-gen >/dev/null
+fi
+
+# The posix thread model is the one GoogleTest builds with.
+for tool in i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb; do
+  command -v "$tool" >/dev/null || { echo "setup: $tool missing after install" >&2; exit 1; }
+done

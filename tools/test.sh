@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Set-up, configure, build and run every test under Wine: the one command
+# that the README gives and CI runs.
+#
+# The shipped program is always built for 32-bit Windows. The tests run in
+# the same 32-bit form where this host can execute 32-bit x86 code; a host
+# without that (some virtual machines lack the compat mode) gets a 64-bit
+# build of the same sources under 64-bit Wine instead.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+bash "$root/tools/setup.sh"
+
+if [ -z "${TEST_ARCH:-}" ]; then
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then TEST_ARCH=i686; else TEST_ARCH=x86_64; fi
+fi
+
+configure_and_build() {
+  local arch=$1 dir=$2
+  cmake -S "$root" -B "$dir" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-mingw.cmake" \
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Release} >/dev/null
+  cmake --build "$dir"
+}
+
+build=$root/build/$TEST_ARCH
+configure_and_build "$TEST_ARCH" "$build"
+if [ "$TEST_ARCH" != i686 ]; then
+  configure_and_build i686 "$root/build/i686"
+fi
+
+prefix=$build/wineprefix
+state=$prefix.state
+stop_wine() {
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/xvfb.display"
+  fi
+}
+# Start from a clean server so the run owns one display from first to last.
+stop_wine
+trap stop_wine EXIT
+rm -f "$state/display"
+
+cd "$build"
+ctest --output-on-failure --timeout 300 "$@"
