@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "judge/display_check_record.h"
+#include "judge/judge_result.h"
+
+// The main dialog names itself once; the run uses it as the renderer's
+// owner and its control 1001 as the video window.
+void SetDisplayCheckMainWindow(HWND mainWindow);
+
+// Runs one display check on the monitor under the main window and sets
+// verdict flags in result. Always returns 1: failures show only as flags.
+int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId);
+
+// The steps of one run, each on the run's record.
+int CollectFromDD7(DisplayCheckRecord* record);
+int TestDXOverlay(DisplayCheckRecord* record);
+int CollectFromDX7(DisplayCheckRecord* record);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <windows.h>
+#include <dshow.h>
+#include <wrl/client.h>
+
+#include <memory>
+
+#include "simrenderer/input_pin.h"
+
+// A stand-in for the platform's Video Mixing Renderer: enough of a
+// windowless VMR-7 for the checker's graph to build and run, with the
+// output-protection interface answered by a simulated graphics driver.
+class SimRendererFilter : public IBaseFilter, public IVMRFilterConfig, public IVMRWindowlessControl {
+ public:
+  // coppPeer answers IAMCertifiedOutputProtection; null means "no COPP".
+  explicit SimRendererFilter(IUnknown* coppPeer);
+
+  bool IsRunningOrPaused() const { return state_ != State_Stopped; }
+  void CountSample() { InterlockedIncrement(&samplesReceived_); }
+
+  // IUnknown
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+  STDMETHODIMP_(ULONG) AddRef() override;
+  STDMETHODIMP_(ULONG) Release() override;
+
+  // IPersist / IMediaFilter / IBaseFilter
+  STDMETHODIMP GetClassID(CLSID* classId) override;
+  STDMETHODIMP Stop() override;
+  STDMETHODIMP Pause() override;
+  STDMETHODIMP Run(REFERENCE_TIME start) override;
+  STDMETHODIMP GetState(DWORD timeoutMs, FILTER_STATE* state) override;
+  STDMETHODIMP SetSyncSource(IReferenceClock* clock) override;
+  STDMETHODIMP GetSyncSource(IReferenceClock** clock) override;
+  STDMETHODIMP EnumPins(IEnumPins** pins) override;
+  STDMETHODIMP FindPin(LPCWSTR id, IPin** pin) override;
+  STDMETHODIMP QueryFilterInfo(FILTER_INFO* info) override;
+  STDMETHODIMP JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) override;
+  STDMETHODIMP QueryVendorInfo(LPWSTR* vendorInfo) override;
+
+  // IVMRFilterConfig
+  STDMETHODIMP SetImageCompositor(IVMRImageCompositor* compositor) override;
+  STDMETHODIMP SetNumberOfStreams(DWORD maxStreams) override;
+  STDMETHODIMP GetNumberOfStreams(DWORD* maxStreams) override;
+  STDMETHODIMP SetRenderingPrefs(DWORD renderFlags) override;
+  STDMETHODIMP GetRenderingPrefs(DWORD* renderFlags) override;
+  STDMETHODIMP SetRenderingMode(DWORD mode) override;
+  STDMETHODIMP GetRenderingMode(DWORD* mode) override;
+
+  // IVMRWindowlessControl
+  STDMETHODIMP GetNativeVideoSize(LONG* width, LONG* height, LONG* arWidth, LONG* arHeight) override;
+  STDMETHODIMP GetMinIdealVideoSize(LONG* width, LONG* height) override;
+  STDMETHODIMP GetMaxIdealVideoSize(LONG* width, LONG* height) override;
+  STDMETHODIMP SetVideoPosition(const LPRECT source, const LPRECT destination) override;
+  STDMETHODIMP GetVideoPosition(LPRECT source, LPRECT destination) override;
+  STDMETHODIMP GetAspectRatioMode(DWORD* mode) override;
+  STDMETHODIMP SetAspectRatioMode(DWORD mode) override;
+  STDMETHODIMP SetVideoClippingWindow(HWND window) override;
+  STDMETHODIMP RepaintVideo(HWND window, HDC dc) override;
+  STDMETHODIMP DisplayModeChanged() override;
+  STDMETHODIMP GetCurrentImage(BYTE** dib) override;
+  STDMETHODIMP SetBorderColor(COLORREF color) override;
+  STDMETHODIMP GetBorderColor(COLORREF* color) override;
+  STDMETHODIMP SetColorKey(COLORREF color) override;
+  STDMETHODIMP GetColorKey(COLORREF* color) override;
+
+ private:
+  ~SimRendererFilter();
+
+  LONG refCount_ = 1;
+  LONG samplesReceived_ = 0;
+  FILTER_STATE state_ = State_Stopped;
+  SimRendererInputPin inputPin_;
+  Microsoft::WRL::ComPtr<IUnknown> coppPeer_;
+  Microsoft::WRL::ComPtr<IReferenceClock> clock_;
+  IFilterGraph* graph_ = nullptr;  // not owned: the graph owns its filters
+  WCHAR name_[MAX_FILTER_NAME] = {};
+  DWORD renderingMode_ = VMRMode_Windowed;
+  HWND clippingWindow_ = nullptr;
+  RECT destination_ = {};
+  COLORREF borderColor_ = 0;
+  DWORD aspectRatioMode_ = VMR_ARMODE_NONE;
+};
