@@ -111,24 +111,32 @@ int CollectFromDX7(DisplayCheckRecord* record) {
   return 1;
 }
 
-int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId) {
+int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uint32_t vendorId,
+                            uint32_t deviceId) {
   JudgeTrace("========== 判定ログ ==========");
 
-  DisplayCheckRecord record{};
-  record.mainWindow = g_displayCheckMainWindow;
-  record.videoWindow = g_displayCheckMainWindow ? GetDlgItem(g_displayCheckMainWindow, kVideoControlId) : nullptr;
+  *record = DisplayCheckRecord{};
+  record->mainWindow = g_displayCheckMainWindow;
+  record->videoWindow =
+      g_displayCheckMainWindow ? GetDlgItem(g_displayCheckMainWindow, kVideoControlId) : nullptr;
 
-  CollectFromDD7(&record);
+  CollectFromDD7(record);
 
+  // The DirectDraw ids above are for the log only; the caller's ids stand.
   JudgeTrace("VGA情報");
   JudgeTrace("VendorId = %08x DeviceId = %08x", vendorId, deviceId);
-  record.vendorId = vendorId;
-  record.deviceId = deviceId;
+  record->vendorId = vendorId;
+  record->deviceId = deviceId;
 
-  TestDXOverlay(&record);
-  CollectFromDX7(&record);
+  TestDXOverlay(record);
+  CollectFromDX7(record);
 
-  ListJudgeFactors(&record);
-  DoJudge2(&record, result);
+  ListJudgeFactors(record);
+  DoJudge2(record, result);
   return 1;
+}
+
+int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId) {
+  DisplayCheckRecord record;
+  return RunDisplayCheckOnRecord(&record, result, vendorId, deviceId);
 }

@@ -15,6 +15,11 @@ void SetDisplayCheckMainWindow(HWND mainWindow);
 // verdict flags in result. Always returns 1: failures show only as flags.
 int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId);
 
+// The same run on a record the caller keeps (zero-filled here first), so
+// tests can see what the run collected.
+int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uint32_t vendorId,
+                            uint32_t deviceId);
+
 // The steps of one run, each on the run's record.
 int CollectFromDD7(DisplayCheckRecord* record);
 int TestDXOverlay(DisplayCheckRecord* record);
