@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/probe/test_window.h"
+#include "tests/probe/scoped_test_objects.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "probe/display_device.h"
 #include "probe/probe_handles.h"
-#include "tests/probe/test_window.h"
+#include "tests/probe/scoped_test_objects.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "probe/display_device.h"
 #include "probe/wmi_session.h"
-#include "tests/probe/test_window.h"
+#include "tests/probe/scoped_test_objects.h"
 
 namespace {
 
@@ -110,8 +110,16 @@ TEST_F(WmiQueriesTest, PositionsOutsideTheControllersGiveEmptyValues) {
   std::string name = "stale";
   WmiGetVideoControllerName(-1, &name);
   EXPECT_EQ(name, "");
+  WmiQuery rows;
+  ASSERT_TRUE(rows.Run(L"SELECT Name FROM Win32_VideoController"));
+  int count = 0;
+  while (rows.NextRow()) ++count;
+  ASSERT_GT(count, 0);
+  std::string last;
+  WmiGetVideoControllerName(count - 1, &last);
+  EXPECT_FALSE(last.empty());
   name = "stale";
-  WmiGetVideoControllerName(1000, &name);
+  WmiGetVideoControllerName(count, &name);
   EXPECT_EQ(name, "");
   int position = -1;
   WmiFindVideoController("PCI\\VEN_FFFF&DEV_FFFF", &position);
