@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+// The start-up gate: Windows Vista or Windows 7 client editions only.
+bool IsSupportedOs();
+
+// The gate's rule on its own: NT platform, version 6.0 or 6.1, workstation.
+// Nothing else (service pack, build, suite) is looked at.
+bool IsSupportedOsVersion(const OSVERSIONINFOEXA& version);
+
+// True when this process runs under WOW64 (a 32-bit process on 64-bit
+// Windows); false without the IsWow64Process export.
+bool IsRunningOnWow64();

@@ -1,0 +1,76 @@
+#include "probe/wmi_queries.h"
+
+#include "probe/wmi_session.h"
+#include "probe/wmi_text.h"
+
+void WmiGetOsName(std::string* osName) {
+  osName->clear();
+  WmiQuery query;
+  if (!query.Run(L"SELECT Caption, CSDVersion FROM Win32_OperatingSystem") || !query.NextRow()) return;
+  WmiValue caption;
+  WmiValue servicePack;
+  if (!query.Read(L"Caption", &caption) || !query.Read(L"CSDVersion", &servicePack)) return;
+  *osName = ComposeOsName(caption, servicePack);
+}
+
+void WmiGetCpuName(std::string* cpuName) {
+  cpuName->clear();
+  WmiQuery query;
+  if (!query.Run(L"SELECT Name, MaxClockSpeed FROM Win32_Processor") || !query.NextRow()) return;
+  WmiValue name;
+  WmiValue clock;
+  if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return;
+  *cpuName = ComposeCpuName(WideToAnsi(name.text), WideToAnsi(clock.text));
+}
+
+void WmiGetTotalPhysicalMemory(std::string* memoryText) {
+  memoryText->clear();
+  WmiQuery query;
+  if (!query.Run(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem") || !query.NextRow()) return;
+  WmiValue total;
+  if (!query.Read(L"TotalPhysicalMemory", &total)) return;
+  *memoryText = ComposeTotalMemoryText(WideToAnsi(total.text));
+}
+
+void WmiGetInstalledMemory(double* bytes) {
+  *bytes = 0.0;
+  WmiQuery query;
+  if (!query.Run(L"SELECT Capacity FROM Win32_PhysicalMemory")) return;
+  while (query.NextRow()) {
+    WmiValue capacity;
+    // A failing row ends the sum; the modules before it still count.
+    if (!query.Read(L"Capacity", &capacity)) return;
+    *bytes += ParseCapacity(WideToAnsi(capacity.text));
+  }
+}
+
+void WmiGetVideoControllerName(int position, std::string* name) {
+  name->clear();
+  if (position < 0) return;
+  WmiQuery query;
+  if (!query.Run(L"SELECT Name FROM Win32_VideoController")) return;
+  for (int row = 0; query.NextRow(); ++row) {
+    WmiValue value;
+    if (!query.Read(L"Name", &value)) return;
+    if (row == position) {
+      *name = WideToAnsi(value.text);
+      return;
+    }
+  }
+}
+
+void WmiFindVideoController(const std::string& pnpDeviceId, int* position) {
+  *position = 0;
+  WmiQuery query;
+  if (!query.Run(L"SELECT PNPDeviceID FROM Win32_VideoController")) return;
+  for (int row = 0; query.NextRow(); ++row) {
+    WmiValue value;
+    if (!query.Read(L"PNPDeviceID", &value)) return;
+    // A controller without an ID matches nothing but keeps its place, so the
+    // position stays valid for WmiGetVideoControllerName.
+    if (PnpRowMatches(pnpDeviceId, value)) {
+      *position = row;
+      return;
+    }
+  }
+}

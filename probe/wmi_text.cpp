@@ -1,0 +1,132 @@
+#include "probe/wmi_text.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+
+#include "probe/probe_handles.h"
+
+namespace {
+
+// A BSTR may carry embedded nulls; as text it ends at the first one.
+size_t TextLength(const std::wstring& text) { return wcsnlen(text.c_str(), text.size()); }
+
+const wchar_t* CaptionReplacement(wchar_t unit) {
+  switch (unit) {
+    case 0x00A9:
+      return L"(C)";
+    case 0x00AE:
+      return L"(R)";
+    case 0x2122:
+      return L"(TM)";
+    default:
+      return nullptr;
+  }
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Upper-cases single-byte letters and leaves both bytes of a double-byte
+// character alone, so a trail byte that looks like 'a'..'z' stays as it is.
+std::string UpperCaseMultibyte(std::string text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (IsDBCSLeadByte(c) && i + 1 < text.size()) {
+      ++i;
+      continue;
+    }
+    if (c >= 'a' && c <= 'z') text[i] = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+}  // namespace
+
+WmiValue WmiValueFromVariant(const VARIANT& value) {
+  WmiValue result;
+  if (value.vt == VT_NULL) return result;
+  result.isNull = false;
+  if (value.vt == VT_BSTR) {
+    if (value.bstrVal) result.text.assign(value.bstrVal, SysStringLen(value.bstrVal));
+    return result;
+  }
+  ScopedVariant converted;
+  VARIANT* target = converted.put();
+  if (FAILED(VariantChangeType(target, const_cast<VARIANT*>(&value), 0, VT_BSTR))) return result;
+  if (target->vt == VT_BSTR && target->bstrVal) {
+    result.text.assign(target->bstrVal, SysStringLen(target->bstrVal));
+  }
+  return result;
+}
+
+std::string WideToAnsi(const std::wstring& text) {
+  const int length = static_cast<int>(TextLength(text));
+  if (length == 0) return std::string();
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return std::string();
+  std::string ansi(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, &ansi[0], size, nullptr, nullptr);
+  return ansi;
+}
+
+std::wstring ReplaceCaptionSymbols(const std::wstring& caption) {
+  const size_t outputLimit = kCaptionWorkUnits - 1;
+  const size_t scanned = std::min({TextLength(caption), kCaptionWorkUnits - 1, kCaptionScanUnits});
+  std::wstring output;
+  output.reserve(kCaptionWorkUnits);
+  for (size_t i = 0; i < scanned && output.size() < outputLimit; ++i) {
+    if (const wchar_t* replacement = CaptionReplacement(caption[i])) {
+      output.append(replacement);
+    } else {
+      output.push_back(caption[i]);
+    }
+  }
+  // A replacement near the end may run past the area: the area wins.
+  if (output.size() > outputLimit) output.resize(outputLimit);
+  return output;
+}
+
+std::string ComposeOsName(const WmiValue& caption, const WmiValue& servicePack) {
+  std::string name;
+  if (!caption.isNull) name = WideToAnsi(ReplaceCaptionSymbols(caption.text));
+  name += ' ';
+  if (!servicePack.isNull) name += WideToAnsi(servicePack.text);
+  return name;
+}
+
+std::string FormatClockText(const std::string& clockText) {
+  long parsed = std::strtol(clockText.c_str(), nullptr, 10);
+  // long is 32 bits on Windows already; the clamp keeps the rule on any host.
+  parsed = std::max<long>(std::min<long>(parsed, INT_MAX), INT_MIN);
+  const int megahertz = static_cast<int>(parsed);
+  char text[64];
+  if (megahertz < 1000) {
+    std::snprintf(text, sizeof(text), "%d MHz", megahertz);
+  } else {
+    // The clock passes through single precision before the division.
+    const float clock = static_cast<float>(megahertz);
+    std::snprintf(text, sizeof(text), "%1.2f GHz", static_cast<double>(clock) / 1000.0);
+  }
+  return text;
+}
+
+std::string ComposeCpuName(const std::string& name, const std::string& clockText) {
+  size_t start = 0;
+  while (start < name.size() && IsBlank(name[start])) ++start;
+  return name.substr(start) + ' ' + FormatClockText(clockText);
+}
+
+std::string ComposeTotalMemoryText(const std::string& byteCount) { return byteCount + " Byte"; }
+
+double ParseCapacity(const std::string& capacityText) { return std::atof(capacityText.c_str()); }
+
+bool PnpDeviceIdsMatch(const std::string& wantedId, const std::string& rowId) {
+  const size_t length = std::min(wantedId.size(), rowId.size());
+  return UpperCaseMultibyte(wantedId.substr(0, length)) == UpperCaseMultibyte(rowId.substr(0, length));
+}
+
+bool PnpRowMatches(const std::string& wantedId, const WmiValue& rowId) {
+  return !rowId.isNull && PnpDeviceIdsMatch(wantedId, WideToAnsi(rowId.text));
+}

@@ -1,0 +1,164 @@
+#include "probe/directdraw_probe.h"
+
+#include <ddraw.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tests/probe/scoped_test_objects.h"
+
+namespace {
+
+struct BoxCall {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT style;
+};
+
+std::vector<BoxCall> g_boxes;
+
+int RecordBox(HWND owner, const char* text, const char* caption, UINT style) {
+  g_boxes.push_back({owner, text, caption, style});
+  return IDOK;
+}
+
+HRESULT WINAPI RefuseCreation(GUID*, void** object, REFIID, IUnknown*) {
+  *object = nullptr;
+  return DDERR_NODIRECTDRAWHW;
+}
+
+HRESULT WINAPI SucceedWithoutObject(GUID*, void** object, REFIID, IUnknown*) {
+  *object = nullptr;
+  return S_OK;
+}
+
+// Records the error box instead of showing it, for the length of a test.
+class DirectDrawProbeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    g_boxes.clear();
+    previousBox_ = SetDirectDrawErrorBox(RecordBox);
+  }
+  void TearDown() override {
+    SetDirectDrawErrorBox(previousBox_);
+    SetDirectDrawCreator(nullptr);
+  }
+  DirectDrawErrorBox previousBox_ = nullptr;
+};
+
+TEST_F(DirectDrawProbeTest, PrimaryDeviceIdsAreReadWithoutABox) {
+  TestWindow owner(100, 100, 300, 200);
+  uint32_t vendorId = 0;
+  uint32_t deviceId = 0;
+  const bool read = GetDirectDrawDeviceIds(owner.get(), &vendorId, &deviceId);
+  std::cout << "[wine] GetDirectDrawDeviceIds: " << read << " VendorId = " << std::hex << vendorId
+            << " DeviceId = " << deviceId << std::dec << "\n";
+  EXPECT_TRUE(read);
+  EXPECT_TRUE(g_boxes.empty());
+  EXPECT_NE(vendorId, 0u);
+}
+
+TEST_F(DirectDrawProbeTest, CreationFailureShowsTheErrorBoxAndLeavesTheIds) {
+  TestWindow owner(100, 100, 300, 200);
+  const DirectDrawCreator failures[] = {RefuseCreation, SucceedWithoutObject};
+  for (DirectDrawCreator creator : failures) {
+    g_boxes.clear();
+    SetDirectDrawCreator(creator);
+    uint32_t vendorId = 0x11111111;
+    uint32_t deviceId = 0x22222222;
+    EXPECT_FALSE(GetDirectDrawDeviceIds(owner.get(), &vendorId, &deviceId));
+    EXPECT_EQ(vendorId, 0x11111111u);
+    EXPECT_EQ(deviceId, 0x22222222u);
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].owner, owner.get());
+    EXPECT_EQ(g_boxes[0].text, "Can't create a DirectDraw object.\nPress OK to end the app.");
+    EXPECT_EQ(g_boxes[0].caption, "Error");
+    EXPECT_EQ(g_boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  }
+}
+
+TEST_F(DirectDrawProbeTest, MonitorVideoMemoryOfAWindowOnAndOffTheScreen) {
+  TestWindow onScreen(100, 100, 300, 200);
+  int megabytes = -1;
+  EXPECT_EQ(GetMonitorVideoMemory(onScreen.get(), &megabytes), 0);
+  std::cout << "[wine] GetMonitorVideoMemory: " << megabytes << " MB\n";
+  EXPECT_GT(megabytes, 0);
+
+  // Off every monitor the window counts as being on the primary one.
+  TestWindow offScreen(-5000, -5000, 300, 200);
+  int offMegabytes = -1;
+  EXPECT_EQ(GetMonitorVideoMemory(offScreen.get(), &offMegabytes), 0);
+  EXPECT_EQ(offMegabytes, megabytes);
+}
+
+TEST_F(DirectDrawProbeTest, LocalVideoMemoryOfThePrimaryMonitor) {
+  HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  DWORD bytes = 0;
+  const HRESULT hr = QueryMonitorLocalVideoMemory(primary, &bytes);
+  std::cout << "[wine] QueryMonitorLocalVideoMemory: 0x" << std::hex << hr << std::dec << ", " << bytes
+            << " bytes\n";
+  EXPECT_EQ(hr, S_OK);
+  EXPECT_GT(bytes, 0u);
+}
+
+TEST(MatchMonitorDeviceTest, RecordsTheLastDeviceThatReportsTheMonitor) {
+  const HMONITOR wanted = reinterpret_cast<HMONITOR>(static_cast<uintptr_t>(0x10001));
+  const HMONITOR other = reinterpret_cast<HMONITOR>(static_cast<uintptr_t>(0x10002));
+  GUID first = {0x11111111, 0x2222, 0x3333, {1, 2, 3, 4, 5, 6, 7, 8}};
+  GUID second = {0x44444444, 0x5555, 0x6666, {8, 7, 6, 5, 4, 3, 2, 1}};
+  char primaryName[] = "display";
+  char firstName[] = "\\\\.\\DISPLAY1";
+  char secondName[] = "\\\\.\\DISPLAY2";
+
+  DirectDrawMonitorMatch match{};
+  match.monitor = wanted;
+  // The primary display driver: null GUID, null monitor.
+  EXPECT_TRUE(MatchMonitorDevice(nullptr, primaryName, primaryName, &match, nullptr));
+  EXPECT_EQ(match.found, 0);
+  EXPECT_TRUE(MatchMonitorDevice(&first, firstName, firstName, &match, other));
+  EXPECT_EQ(match.found, 0);
+  EXPECT_EQ(std::memcmp(&match.deviceGuid, &GUID_NULL, sizeof(GUID)), 0);
+
+  EXPECT_TRUE(MatchMonitorDevice(&first, firstName, firstName, &match, wanted));
+  EXPECT_EQ(match.found, 1);
+  EXPECT_STREQ(match.driverName, firstName);
+  EXPECT_TRUE(IsEqualGUID(match.deviceGuid, first));
+
+  EXPECT_TRUE(MatchMonitorDevice(&second, secondName, secondName, &match, wanted));
+  EXPECT_STREQ(match.driverName, secondName);
+  EXPECT_TRUE(IsEqualGUID(match.deviceGuid, second));
+  EXPECT_EQ(match.monitor, wanted);
+}
+
+TEST(MatchMonitorDeviceTest, DriverNameIsBoundedToItsField) {
+  const HMONITOR wanted = reinterpret_cast<HMONITOR>(static_cast<uintptr_t>(0x10001));
+  std::string longName(700, 'N');
+  DirectDrawMonitorMatch match{};
+  match.monitor = wanted;
+  EXPECT_TRUE(MatchMonitorDevice(nullptr, nullptr, &longName[0], &match, wanted));
+  EXPECT_EQ(std::string(match.driverName), std::string(511, 'N'));
+  EXPECT_EQ(match.found, 1);
+
+  EXPECT_TRUE(MatchMonitorDevice(nullptr, nullptr, nullptr, &match, wanted));
+  EXPECT_STREQ(match.driverName, "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MatchMonitorDeviceTest, WineEnumerationReportsTheDeviceOfThePrimaryMonitor) {
+  DirectDrawMonitorMatch match{};
+  match.monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  ASSERT_EQ(DirectDrawEnumerateExA(MatchMonitorDevice, &match, DDENUM_ATTACHEDSECONDARYDEVICES), DD_OK);
+  std::cout << "[wine] DirectDrawEnumerateExA match: found " << int(match.found) << " driver \"" << match.driverName
+            << "\"\n";
+  EXPECT_EQ(match.found, 1);
+  EXPECT_NE(match.driverName[0], '\0');
+}
+
+}  // namespace
