@@ -5,7 +5,7 @@
 
 #include "simrenderer/class_factory.h"
 #include "simrenderer/pin_enumerator.h"
-#include "simrenderer/renderer_clsid.h"
+#include <strmif.h>
 
 SimRendererFilter::SimRendererFilter(IUnknown* coppPeer) : inputPin_(this), coppPeer_(coppPeer) {
   AddModuleReference();
@@ -24,7 +24,7 @@ STDMETHODIMP SimRendererFilter::QueryInterface(REFIID iid, void** out) {
     *out = static_cast<IVMRFilterConfig*>(this);
   } else if (iid == IID_IVMRWindowlessControl) {
     *out = static_cast<IVMRWindowlessControl*>(this);
-  } else if (iid == kIidCertifiedOutputProtection && coppPeer_) {
+  } else if (iid == IID_IAMCertifiedOutputProtection && coppPeer_) {
     return coppPeer_->QueryInterface(iid, out);
   } else {
     return E_NOINTERFACE;
