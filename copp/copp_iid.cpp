@@ -1,4 +1,5 @@
 #include <windows.h>
+// The platform headers below build on windows.h.
 #include <strmif.h>
 
 // Declared by the platform header but found in no import library.

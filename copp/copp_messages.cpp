@@ -10,12 +10,12 @@
 #include "copp/copp_wire.h"
 #include "judge/judge_log.h"
 
-HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32_t requestLength, void* status,
-                          uint32_t* statusLength) {
+HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32_t requestLength,
+                          void* status, uint32_t* statusLength) {
   CoppSession& s = g_coppSession;
   if (!s.m_pCOPP) return E_NOINTERFACE;
-  if (requestLength > sizeof(AMCOPPStatusInput::StatusData) || (requestLength && !requestData) || !statusLength ||
-      (*statusLength && !status))
+  if (requestLength > sizeof(AMCOPPStatusInput::StatusData) || (requestLength && !requestData) ||
+      !statusLength || (*statusLength && !status))
     return E_INVALIDARG;
 
   std::unique_ptr<BYTE[]> rApp(new (std::nothrow) BYTE[16]());
@@ -53,8 +53,8 @@ HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32
   }
 
   // The driver's length is never trusted beyond the record it came in.
-  const uint32_t copied =
-      std::min<uint32_t>({*statusLength, output.cbSizeData, static_cast<uint32_t>(sizeof(output.COPPStatus))});
+  const uint32_t copied = std::min<uint32_t>(
+      {*statusLength, output.cbSizeData, static_cast<uint32_t>(sizeof(output.COPPStatus))});
   *statusLength = copied;
   if (copied) memcpy(status, output.COPPStatus, copied);
   ++s.m_uStatusSeq;
@@ -64,7 +64,8 @@ HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32
 HRESULT CoppCommand(const GUID& commandId, const void* commandData, uint32_t commandLength) {
   CoppSession& s = g_coppSession;
   if (!s.m_pCOPP) return E_NOINTERFACE;
-  if (commandLength > sizeof(AMCOPPCommand::CommandData) || (commandLength && !commandData)) return E_INVALIDARG;
+  if (commandLength > sizeof(AMCOPPCommand::CommandData) || (commandLength && !commandData))
+    return E_INVALIDARG;
 
   // The bytes after the command data are covered by the tag as they are.
   AMCOPPCommand command;

@@ -10,14 +10,20 @@ constexpr uint32_t kHighBit = 0x80000000u;
 const char* const kBusNames[] = {"COPP_BusType_Unknown", "COPP_BusType_PCI", "COPP_BusType_PCIX",
                                  "COPP_BusType_PCIExpress", "COPP_BusType_AGP"};
 
-const char* const kConnectorNames[] = {
-    "COPP_ConnectorType_VGA",         "COPP_ConnectorType_SVideo",
-    "COPP_ConnectorType_CompositeVideo", "COPP_ConnectorType_ComponentVideo",
-    "COPP_ConnectorType_DVI",         "COPP_ConnectorType_HDMI",
-    "COPP_ConnectorType_LVDS",        "COPP_ConnectorType_TMDS",
-    "COPP_ConnectorType_D_JPN",       "COPP_ConnectorType_SDI",
-    "COPP_ConnectorType_DisplayPortExternal", "COPP_ConnectorType_DisplayPortEmbedded",
-    "COPP_ConnectorType_UDIExternal", "COPP_ConnectorType_UDIEmbedded"};
+const char* const kConnectorNames[] = {"COPP_ConnectorType_VGA",
+                                       "COPP_ConnectorType_SVideo",
+                                       "COPP_ConnectorType_CompositeVideo",
+                                       "COPP_ConnectorType_ComponentVideo",
+                                       "COPP_ConnectorType_DVI",
+                                       "COPP_ConnectorType_HDMI",
+                                       "COPP_ConnectorType_LVDS",
+                                       "COPP_ConnectorType_TMDS",
+                                       "COPP_ConnectorType_D_JPN",
+                                       "COPP_ConnectorType_SDI",
+                                       "COPP_ConnectorType_DisplayPortExternal",
+                                       "COPP_ConnectorType_DisplayPortEmbedded",
+                                       "COPP_ConnectorType_UDIExternal",
+                                       "COPP_ConnectorType_UDIEmbedded"};
 
 const char* const kCgmsaNames[] = {"COPP_CGMSA_Disabled", "COPP_CGMSA_CopyFreely", "COPP_CGMSA_CopyNoMore",
                                    "COPP_CGMSA_CopyOneGeneration", "COPP_CGMSA_CopyNever"};

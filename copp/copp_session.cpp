@@ -17,7 +17,8 @@ constexpr size_t kSignedBytes = 245;  // 256 minus the 11 bytes of PKCS #1 v1.5 
 
 // The container exists after the first run; opening it then needs flags 0.
 bool AcquireProvider(HCRYPTPROV* provider) {
-  if (CryptAcquireContextA(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES, CRYPT_NEWKEYSET | CRYPT_SILENT))
+  if (CryptAcquireContextA(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES,
+                           CRYPT_NEWKEYSET | CRYPT_SILENT))
     return true;
   *provider = 0;
   if (CryptAcquireContextA(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES, 0)) return true;
@@ -85,7 +86,8 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
   CoppSession& s = g_coppSession;
   if (s.m_pCOPP) s.m_pCOPP->Release();
   s.m_pCOPP = nullptr;
-  HRESULT hr = renderer->QueryInterface(IID_IAMCertifiedOutputProtection, reinterpret_cast<void**>(&s.m_pCOPP));
+  HRESULT hr =
+      renderer->QueryInterface(IID_IAMCertifiedOutputProtection, reinterpret_cast<void**>(&s.m_pCOPP));
   if (FAILED(hr)) {
     s.m_pCOPP = nullptr;
     JudgeTrace("IID_IAMCertifiedOutputProtectionが見つからない hr = %x", static_cast<unsigned>(hr));
@@ -108,9 +110,8 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
     JudgeTrace("Crypt32.dllが見つからない");
     failed = true;
   } else {
-    s.m_pfnCryptStringToBinaryA =
-        reinterpret_cast<PfnCryptStringToBinaryA>(
-            reinterpret_cast<void (*)()>(GetProcAddress(s.m_hCrypt32, "CryptStringToBinaryA")));
+    s.m_pfnCryptStringToBinaryA = reinterpret_cast<PfnCryptStringToBinaryA>(
+        reinterpret_cast<void (*)()>(GetProcAddress(s.m_hCrypt32, "CryptStringToBinaryA")));
     if (!s.m_pfnCryptStringToBinaryA) {
       JudgeTrace("CryptStringToBinaryAが見つからない");
       failed = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// The platform headers below build on windows.h.
 #include <strmif.h>
 
 #include <cstddef>

@@ -62,10 +62,11 @@ bool SimCoppDriver::CreateKeyAndCertificate() {
   std::reverse_copy(bytes + 20, bytes + 20 + sizeof(modulus), modulus);
   const BYTE exponentBytes[3] = {static_cast<BYTE>(exponent >> 16), static_cast<BYTE>(exponent >> 8),
                                  static_cast<BYTE>(exponent)};
-  certificate_ = "<?xml version=\"1.0\"?><Certificate><Issuer>Simulated graphics driver</Issuer>"
-                 "<PublicKey><Modulus>" +
-                 SimBase64(modulus, sizeof(modulus)) + "</Modulus><Exponent>" +
-                 SimBase64(exponentBytes, sizeof(exponentBytes)) + "</Exponent></PublicKey></Certificate>";
+  certificate_ =
+      "<?xml version=\"1.0\"?><Certificate><Issuer>Simulated graphics driver</Issuer>"
+      "<PublicKey><Modulus>" +
+      SimBase64(modulus, sizeof(modulus)) + "</Modulus><Exponent>" +
+      SimBase64(exponentBytes, sizeof(exponentBytes)) + "</Exponent></PublicKey></Certificate>";
   rsaKey_ = pair.key;
   provider_ = pair.provider;
   return true;
@@ -120,7 +121,8 @@ const SimStatusFault* SimCoppDriver::MatchFault(const AMCOPPStatusInput& input) 
   for (size_t i = 0; i < 4; ++i) {
     const SimStatusFault& fault = scenario_.statusFaults[i];
     if (fault.result == S_OK) continue;
-    if (!SameGuid(fault.requestId, GUID_NULL) && !SameGuid(fault.requestId, input.guidStatusRequestID)) continue;
+    if (!SameGuid(fault.requestId, GUID_NULL) && !SameGuid(fault.requestId, input.guidStatusRequestID))
+      continue;
     if (fault.protectionType && fault.protectionType != type) continue;
     ++faultCounts_[i];
     if (fault.occurrence == 0 || fault.occurrence == faultCounts_[i]) return &fault;

@@ -4,6 +4,21 @@
 
 extern "C" const IID IID_IAMCertifiedOutputProtection;
 
+namespace {
+
+SimScenario& DefaultScenario() {
+  static SimScenario scenario;
+  return scenario;
+}
+
+}  // namespace
+
+void SimSetDefaultScenario(const SimScenario& scenario) { DefaultScenario() = scenario; }
+
+SimScenario SimDefaultScenario() { return DefaultScenario(); }
+
+SimCoppRenderer::SimCoppRenderer() { driver_.Scenario() = DefaultScenario(); }
+
 HRESULT SimCoppRenderer::QueryInterface(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// The platform headers below build on windows.h.
 #include <strmif.h>
 
 #include "simdriver/sim_driver.h"
@@ -11,7 +12,7 @@
 // from it and answers its further interfaces in QueryExtraInterface.
 class SimCoppRenderer : public IAMCertifiedOutputProtection {
  public:
-  SimCoppRenderer() = default;
+  SimCoppRenderer();
   SimCoppRenderer(const SimCoppRenderer&) = delete;
   SimCoppRenderer& operator=(const SimCoppRenderer&) = delete;
 
@@ -27,7 +28,8 @@ class SimCoppRenderer : public IAMCertifiedOutputProtection {
   HRESULT STDMETHODCALLTYPE KeyExchange(GUID* random, BYTE** certificate, DWORD* length) override;
   HRESULT STDMETHODCALLTYPE SessionSequenceStart(AMCOPPSignature* signature) override;
   HRESULT STDMETHODCALLTYPE ProtectionCommand(const AMCOPPCommand* command) override;
-  HRESULT STDMETHODCALLTYPE ProtectionStatus(const AMCOPPStatusInput* input, AMCOPPStatusOutput* output) override;
+  HRESULT STDMETHODCALLTYPE ProtectionStatus(const AMCOPPStatusInput* input,
+                                             AMCOPPStatusOutput* output) override;
 
  protected:
   virtual ~SimCoppRenderer() = default;
@@ -39,8 +41,15 @@ class SimCoppRenderer : public IAMCertifiedOutputProtection {
   SimCoppDriver driver_;
 };
 
-// Creates a renderer holding one reference.
+// Creates a renderer holding one reference, its driver answering as the
+// process-wide default scenario says at that moment.
 SimCoppRenderer* CreateSimCoppRenderer();
+
+// The scenario that new renderers start from. A renderer DLL that is created
+// through COM rather than by its test exports a setter over this; any text
+// the scenario points to must outlive the renderers made from it.
+void SimSetDefaultScenario(const SimScenario& scenario);
+SimScenario SimDefaultScenario();
 
 // The application takes the renderer as a filter but only ever calls
 // QueryInterface on it; this object is not a filter, so the pointer is only

@@ -48,8 +48,8 @@ TEST(FindCertificateElement, ExponentClosingAtLastByteIsNotFound) {
   EXPECT_FALSE(FindCertificateElement(reinterpret_cast<const BYTE*>(text.data()), text.size(), "<Exponent>",
                                       "</Exponent>", &offset, &length));
   const std::string longer = text + "\n";
-  EXPECT_TRUE(FindCertificateElement(reinterpret_cast<const BYTE*>(longer.data()), longer.size(), "<Exponent>",
-                                     "</Exponent>", &offset, &length));
+  EXPECT_TRUE(FindCertificateElement(reinterpret_cast<const BYTE*>(longer.data()), longer.size(),
+                                     "<Exponent>", "</Exponent>", &offset, &length));
   EXPECT_EQ(10u, offset);
   EXPECT_EQ(4u, length);
 }

@@ -1,11 +1,10 @@
-#include "copp/copp_messages.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "copp/copp_messages.h"
 #include "copp/copp_wire.h"
 #include "tests/copp/copp_fixture.h"
 

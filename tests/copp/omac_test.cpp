@@ -1,9 +1,8 @@
-#include "copp/copp_omac.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "copp/copp_omac.h"
 #include "simdriver/sim_cmac.h"
 
 namespace {

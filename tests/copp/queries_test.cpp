@@ -1,11 +1,10 @@
-#include "copp/copp_queries.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "copp/copp_names.h"
+#include "copp/copp_queries.h"
 #include "copp/copp_wire.h"
 #include "tests/copp/copp_fixture.h"
 
@@ -44,9 +43,20 @@ TEST(CoppNames, BusTypes) {
 }
 
 TEST(CoppNames, ConnectorTypes) {
-  const char* const names[] = {"VGA",  "SVideo", "CompositeVideo", "ComponentVideo", "DVI",
-                               "HDMI", "LVDS",   "TMDS",           "D_JPN",          "SDI",
-                               "DisplayPortExternal", "DisplayPortEmbedded", "UDIExternal", "UDIEmbedded"};
+  const char* const names[] = {"VGA",
+                               "SVideo",
+                               "CompositeVideo",
+                               "ComponentVideo",
+                               "DVI",
+                               "HDMI",
+                               "LVDS",
+                               "TMDS",
+                               "D_JPN",
+                               "SDI",
+                               "DisplayPortExternal",
+                               "DisplayPortEmbedded",
+                               "UDIExternal",
+                               "UDIEmbedded"};
   std::vector<NameRow> rows;
   for (uint32_t i = 0; i < 14; ++i) {
     const std::string name = std::string("COPP_ConnectorType_") + names[i];
@@ -74,8 +84,9 @@ TEST(CoppNames, ProtectionTypes) {
 }
 
 TEST(CoppNames, HdcpLevels) {
-  ExpectNames(TraceHdcpLevelName,
-              {{0, {"COPP_HDCP_Level0"}}, {1, {"COPP_HDCP_Level1"}}, {2, {}}, {0x80000001, {}}, {0x80000000, {}}});
+  ExpectNames(
+      TraceHdcpLevelName,
+      {{0, {"COPP_HDCP_Level0"}}, {1, {"COPP_HDCP_Level1"}}, {2, {}}, {0x80000001, {}}, {0x80000000, {}}});
 }
 
 TEST(CoppNames, CgmsaLevels) {
@@ -113,16 +124,29 @@ TEST_F(CoppQueriesTest, EachQueryWritesValueLineAndNames) {
     Lines lines;
   };
   const Row rows[] = {
-      {"Bus", CoppGetBusType, 0x80000003,
+      {"Bus",
+       CoppGetBusType,
+       0x80000003,
        {"Bus Typeの取得データ = 80000003", "COPP_BusType_PCIExpress(Integrated)"}},
       {"Connector", CoppGetConnectorType, 14, {"Connector Typeの取得データ = 0000000e"}},
-      {"Protection", CoppGetProtectionTypes, 0x80000005,
+      {"Protection",
+       CoppGetProtectionTypes,
+       0x80000005,
        {"Protection Typeの取得データ = 80000005", "COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"}},
-      {"HdcpLocal", CoppGetHdcpLocalLevel, 0x80000001, {"HDCP Local Protection Levelの取得データ = 80000001"}},
-      {"HdcpGlobal", CoppGetGlobalLevel, 1, {"Global Protection Levelの取得データ = 00000001", "COPP_HDCP_Level1"}},
+      {"HdcpLocal",
+       CoppGetHdcpLocalLevel,
+       0x80000001,
+       {"HDCP Local Protection Levelの取得データ = 80000001"}},
+      {"HdcpGlobal",
+       CoppGetGlobalLevel,
+       1,
+       {"Global Protection Levelの取得データ = 00000001", "COPP_HDCP_Level1"}},
       {"CgmsaLocal", CoppGetCgmsaLocalLevel, 5, {"CGMSA Local Protection Levelの取得データ = 00000005"}},
-      {"CgmsaGlobal", CoppGetCgmsaGlobalLevel, 9,
-       {"CGMSA Global Protection Levelの取得データ = 00000009", "COPP_CGMSA_CopyFreely(RedistributionControlRequired)"}},
+      {"CgmsaGlobal",
+       CoppGetCgmsaGlobalLevel,
+       9,
+       {"CGMSA Global Protection Levelの取得データ = 00000009",
+        "COPP_CGMSA_CopyFreely(RedistributionControlRequired)"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
