@@ -88,6 +88,7 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
   s.m_pCOPP = nullptr;
   HRESULT hr =
       renderer->QueryInterface(IID_IAMCertifiedOutputProtection, reinterpret_cast<void**>(&s.m_pCOPP));
+  if (SUCCEEDED(hr) && !s.m_pCOPP) hr = E_NOINTERFACE;  // a peer that says yes but gives nothing
   if (FAILED(hr)) {
     s.m_pCOPP = nullptr;
     JudgeTrace("IID_IAMCertifiedOutputProtectionが見つからない hr = %x", static_cast<unsigned>(hr));
