@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 // Creates the simulated renderer; each instance reads the scenario afresh.
 class SimRendererClassFactory : public IClassFactory {
  public:

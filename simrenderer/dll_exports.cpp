@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <dshow.h>
+
 #include <string>
 
 #include "simrenderer/class_factory.h"

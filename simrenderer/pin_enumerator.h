@@ -5,7 +5,7 @@
 #include <wrl/client.h>
 
 // Enumerates the single pin of a one-pin filter.
-class SinglePinEnumerator : public IEnumPins {
+class SinglePinEnumerator final : public IEnumPins {
  public:
   SinglePinEnumerator(IPin* pin, ULONG position);
 

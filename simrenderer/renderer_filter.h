@@ -11,7 +11,7 @@
 // A stand-in for the platform's Video Mixing Renderer: enough of a
 // windowless VMR-7 for the checker's graph to build and run, with the
 // output-protection interface answered by a simulated graphics driver.
-class SimRendererFilter : public IBaseFilter, public IVMRFilterConfig, public IVMRWindowlessControl {
+class SimRendererFilter final : public IBaseFilter, public IVMRFilterConfig, public IVMRWindowlessControl {
  public:
   // coppPeer answers IAMCertifiedOutputProtection; null means "no COPP".
   explicit SimRendererFilter(IUnknown* coppPeer);
