@@ -52,7 +52,7 @@ HRESULT BuildRendererGraph() {
                      static_cast<unsigned>(hr));
   }
   // Left untested on purpose: the graph runs even when nothing is connected.
-  g.g_pGB->Connect(ballOut.Get(), vmrIn.Get());
+  if (ballOut && vmrIn) g.g_pGB->Connect(ballOut.Get(), vmrIn.Get());
 
   hr = g.g_pGB.As(&g.g_pMC);
   if (FAILED(hr)) {
@@ -94,6 +94,9 @@ void CloseRendererGraph() {
   g.g_pWC.Reset();
   g.g_pVmr.Reset();
   g.g_pGB.Reset();
+  // Closed means every member is back at its start value, the windows too.
+  g.g_hwndVideo = nullptr;
+  g.g_hwndOwner = nullptr;
 }
 
 IBaseFilter* GetRendererFilter() { return RendererGraph().g_pVmr.Get(); }
