@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <objidl.h>
 
 constexpr int kRotNameChars = 128;

@@ -14,12 +14,13 @@ HRESULT InitializeWindowlessVMR() {
 
   // The MinGW headers give these two interfaces no __uuidof, so they are asked for by IID.
   ComPtr<IVMRFilterConfig> config;
-  if (SUCCEEDED(g.g_pVmr->QueryInterface(IID_IVMRFilterConfig, reinterpret_cast<void**>(config.GetAddressOf())))) {
+  if (SUCCEEDED(
+          g.g_pVmr->QueryInterface(IID_IVMRFilterConfig, reinterpret_cast<void**>(config.GetAddressOf())))) {
     config->SetRenderingMode(VMRMode_Windowless);
   }
 
   hr = g.g_pVmr->QueryInterface(IID_IVMRWindowlessControl,
-                              reinterpret_cast<void**>(g.g_pWC.ReleaseAndGetAddressOf()));
+                                reinterpret_cast<void**>(g.g_pWC.ReleaseAndGetAddressOf()));
   if (FAILED(hr)) return hr;
   g.g_pWC->SetVideoClippingWindow(g.g_hwndVideo);
   g.g_pWC->SetBorderColor(0);

@@ -37,9 +37,7 @@ void BallStream::Stop() {
   allocator_.Reset();
 }
 
-bool BallStream::IsRunning() const {
-  return thread_ && WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT;
-}
+bool BallStream::IsRunning() const { return thread_ && WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT; }
 
 BallStreamRecord BallStream::Record() {
   ScopedLock hold(recordLock_);
@@ -47,7 +45,10 @@ BallStreamRecord BallStream::Record() {
 }
 
 DWORD WINAPI BallStream::ThreadMain(void* self) {
+  // Renderers may create COM objects of their own while we are inside Receive.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   static_cast<BallStream*>(self)->Deliver();
+  if (SUCCEEDED(com)) CoUninitialize();
   return 0;
 }
 

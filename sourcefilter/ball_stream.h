@@ -8,9 +8,9 @@
 // What the streaming thread has delivered so far, for tests and diagnostics.
 struct BallStreamRecord {
   static constexpr int kKept = 16;
-  LONG delivered;                  // samples the input pin accepted
-  REFERENCE_TIME starts[kKept];    // start times of the first kKept of them
-  HRESULT lastResult;              // of the last Receive
+  LONG delivered;                // samples the input pin accepted
+  REFERENCE_TIME starts[kKept];  // start times of the first kKept of them
+  HRESULT lastResult;            // of the last Receive
 };
 
 // The worker that paints a frame into each buffer of the negotiated allocator

@@ -1,4 +1,5 @@
 #include <windows.h>
+
 #include <olectl.h>
 
 #include "sourcefilter/ball_source_ids.h"

@@ -13,9 +13,7 @@ namespace {
 template <typename Interface, typename Item>
 class SingleItemEnum : public Interface {
  public:
-  explicit SingleItemEnum(ULONG position) : position_(position > 1 ? 1 : position) {
-    ModuleObjectCreated();
-  }
+  explicit SingleItemEnum(ULONG position) : position_(position > 1 ? 1 : position) { ModuleObjectCreated(); }
   virtual ~SingleItemEnum() { ModuleObjectDestroyed(); }
 
   STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {

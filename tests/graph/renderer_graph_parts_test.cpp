@@ -20,12 +20,12 @@ TEST(FormatRotName, PointerAndProcessIdAreEightLowerCaseHexDigits) {
     const wchar_t* expected;
   };
   const Row rows[] = {
-      {0x0, 0x0, L"FilterGraph 00000000 pid 00000000"},
-      {0x1A2B3C, 0x1C, L"FilterGraph 001a2b3c pid 0000001c"},
-      {0xDEADBEEF, 0xFFFFFFFF, L"FilterGraph deadbeef pid ffffffff"},
+    {0x0, 0x0, L"FilterGraph 00000000 pid 00000000"},
+    {0x1A2B3C, 0x1C, L"FilterGraph 001a2b3c pid 0000001c"},
+    {0xDEADBEEF, 0xFFFFFFFF, L"FilterGraph deadbeef pid ffffffff"},
 #if defined(_WIN64)
-      // Only the low half of a 64-bit pointer fits the eight digits.
-      {static_cast<uintptr_t>(0x000001F2ABCDEF01ull), 0x1234, L"FilterGraph abcdef01 pid 00001234"},
+    // Only the low half of a 64-bit pointer fits the eight digits.
+    {static_cast<uintptr_t>(0x000001F2ABCDEF01ull), 0x1234, L"FilterGraph abcdef01 pid 00001234"},
 #endif
   };
   for (const Row& row : rows) {

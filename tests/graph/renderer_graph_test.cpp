@@ -80,8 +80,8 @@ TEST_F(RendererGraphTest, OpensConnectsAndRunsWithTheRegisteredSource) {
   if (peerInfo.pFilter) peerInfo.pFilter->Release();
 
   OAFilterState state = State_Stopped;
-  const bool running = PumpUntil(
-      [&] { return SUCCEEDED(g.g_pMC->GetState(0, &state)) && state == State_Running; }, 5000);
+  const bool running =
+      PumpUntil([&] { return SUCCEEDED(g.g_pMC->GetState(0, &state)) && state == State_Running; }, 5000);
   EXPECT_TRUE(running) << "state " << state;
   EXPECT_TRUE(IsInRot(g.g_pGB.Get()));
 

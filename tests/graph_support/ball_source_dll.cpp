@@ -11,8 +11,8 @@ BallSourceDll::~BallSourceDll() {
 
 HRESULT BallSourceDll::Call(const char* name) const {
   if (!module_) return E_FAIL;
-  auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-      reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  auto entry =
+      reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
   return entry ? entry() : E_NOTIMPL;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <objbase.h>
 
 // A real top-level window with the video area the check uses: a hidden

@@ -35,7 +35,8 @@ TEST(BallMediaType, RejectsEveryOtherFormat) {
       {"Rgb24", [](AM_MEDIA_TYPE& mt) { mt.subtype = MEDIASUBTYPE_RGB24; }},
       {"VideoInfo2", [](AM_MEDIA_TYPE& mt) { mt.formattype = FORMAT_VideoInfo2; }},
       {"ShortFormat", [](AM_MEDIA_TYPE& mt) { mt.cbFormat = sizeof(VIDEOINFOHEADER) - 1; }},
-      {"Wider", [](AM_MEDIA_TYPE& mt) { reinterpret_cast<VIDEOINFOHEADER*>(mt.pbFormat)->bmiHeader.biWidth = 640; }},
+      {"Wider",
+       [](AM_MEDIA_TYPE& mt) { reinterpret_cast<VIDEOINFOHEADER*>(mt.pbFormat)->bmiHeader.biWidth = 640; }},
       {"TopDown",
        [](AM_MEDIA_TYPE& mt) { reinterpret_cast<VIDEOINFOHEADER*>(mt.pbFormat)->bmiHeader.biHeight = -240; }},
   };

@@ -30,9 +30,9 @@ TEST(PaintBall, DrawsAFilledCircleOnTheBackground) {
     uint32_t expected;
   };
   const Row rows[] = {
-      {8, 6, kBallColour},         {11, 6, kBallColour},        {8, 3, kBallColour},
-      {5, 6, kBallColour},         {12, 6, kBackgroundColour},  {10, 8, kBallColour},
-      {11, 9, kBackgroundColour},  {0, 0, kBackgroundColour},   {15, 11, kBackgroundColour},
+      {8, 6, kBallColour},        {11, 6, kBallColour},       {8, 3, kBallColour},
+      {5, 6, kBallColour},        {12, 6, kBackgroundColour}, {10, 8, kBallColour},
+      {11, 9, kBackgroundColour}, {0, 0, kBackgroundColour},  {15, 11, kBackgroundColour},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(row.expected, frame.Pixel(row.x, row.y)) << row.x << "," << row.y;

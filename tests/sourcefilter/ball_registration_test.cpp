@@ -18,7 +18,8 @@ constexpr wchar_t kClassKey[] = L"CLSID\\{289A8718-002D-4840-8D80-5E066F2DFE78}"
 std::wstring ReadText(const std::wstring& subKey, const wchar_t* name) {
   wchar_t text[MAX_PATH + 1] = {};
   DWORD bytes = sizeof text - sizeof(wchar_t);
-  const LONG status = RegGetValueW(HKEY_CLASSES_ROOT, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &bytes);
+  const LONG status =
+      RegGetValueW(HKEY_CLASSES_ROOT, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &bytes);
   return status == ERROR_SUCCESS ? std::wstring(text) : std::wstring(L"<missing>");
 }
 
@@ -56,8 +57,8 @@ TEST(BallSourceRegistration, ClassObjectServesOnlyTheBallSource) {
   BallSourceDll dll;
   ASSERT_TRUE(dll.Loaded());
   ComPtr<IClassFactory> factory;
-  EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
-            dll.GetClassObject(CLSID_FilterGraph, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf())));
+  EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, dll.GetClassObject(CLSID_FilterGraph, IID_IClassFactory,
+                                                          reinterpret_cast<void**>(factory.GetAddressOf())));
   EXPECT_EQ(nullptr, factory.Get());
   ASSERT_EQ(S_OK, dll.GetClassObject(kBallSourceClsid, IID_IClassFactory,
                                      reinterpret_cast<void**>(factory.GetAddressOf())));
@@ -65,9 +66,11 @@ TEST(BallSourceRegistration, ClassObjectServesOnlyTheBallSource) {
 
   ComPtr<IBaseFilter> filter;
   ComPtr<IUnknown> outer;
-  EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(reinterpret_cast<IUnknown*>(factory.Get()),
-                                                           IID_IUnknown, reinterpret_cast<void**>(outer.GetAddressOf())));
-  ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IBaseFilter, reinterpret_cast<void**>(filter.GetAddressOf())));
+  EXPECT_EQ(CLASS_E_NOAGGREGATION,
+            factory->CreateInstance(reinterpret_cast<IUnknown*>(factory.Get()), IID_IUnknown,
+                                    reinterpret_cast<void**>(outer.GetAddressOf())));
+  ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IBaseFilter,
+                                          reinterpret_cast<void**>(filter.GetAddressOf())));
   factory.Reset();
   EXPECT_EQ(S_FALSE, dll.CanUnloadNow());
   filter.Reset();

@@ -21,7 +21,8 @@ class BallIntoRenderer : public ::testing::Test {
                                      reinterpret_cast<void**>(vmr_.GetAddressOf())));
     ASSERT_EQ(S_OK, graph_->AddFilter(vmr_.Get(), L"Video Mixing Renderer"));
     ComPtr<IVMRFilterConfig> config;
-    ASSERT_EQ(S_OK, vmr_->QueryInterface(IID_IVMRFilterConfig, reinterpret_cast<void**>(config.GetAddressOf())));
+    ASSERT_EQ(S_OK,
+              vmr_->QueryInterface(IID_IVMRFilterConfig, reinterpret_cast<void**>(config.GetAddressOf())));
     ASSERT_EQ(S_OK, config->SetRenderingMode(VMRMode_Windowless));
     ComPtr<IVMRWindowlessControl> windowless;
     ASSERT_EQ(S_OK, vmr_->QueryInterface(IID_IVMRWindowlessControl,
