@@ -1,0 +1,132 @@
+#include "sourcefilter/ball_filter.h"
+
+#include <cstring>
+#include <new>
+
+#include "sourcefilter/ball_source_ids.h"
+#include "sourcefilter/enumerators.h"
+#include "sourcefilter/module_refs.h"
+
+HRESULT BallFilter::Create(REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  auto* filter = new (std::nothrow) BallFilter();
+  if (!filter) return E_OUTOFMEMORY;
+  const HRESULT hr = filter->QueryInterface(riid, ppv);
+  filter->Release();
+  return hr;
+}
+
+BallFilter::BallFilter() : pin_(*this) { ModuleObjectCreated(); }
+
+BallFilter::~BallFilter() {
+  // Released without a Stop: the stream must not outlive us.
+  pin_.Deactivate();
+  ModuleObjectDestroyed();
+}
+
+STDMETHODIMP BallFilter::QueryInterface(REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  if (riid == IID_IUnknown || riid == IID_IPersist || riid == IID_IMediaFilter || riid == IID_IBaseFilter) {
+    *ppv = static_cast<IBaseFilter*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *ppv = nullptr;
+  return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) BallFilter::AddRef() { return InterlockedIncrement(&refs_); }
+
+STDMETHODIMP_(ULONG) BallFilter::Release() {
+  const ULONG left = InterlockedDecrement(&refs_);
+  if (left == 0) delete this;
+  return left;
+}
+
+STDMETHODIMP BallFilter::GetClassID(CLSID* clsid) {
+  if (!clsid) return E_POINTER;
+  *clsid = kBallSourceClsid;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::Stop() {
+  ScopedLock hold(lock_);
+  pin_.Deactivate();
+  state_ = State_Stopped;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::Pause() {
+  ScopedLock hold(lock_);
+  if (state_ == State_Stopped) {
+    const HRESULT hr = pin_.Activate();
+    if (FAILED(hr)) return hr;
+  }
+  state_ = State_Paused;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::Run(REFERENCE_TIME start) {
+  ScopedLock hold(lock_);
+  if (state_ == State_Stopped) {
+    const HRESULT hr = pin_.Activate();
+    if (FAILED(hr)) return hr;
+  }
+  start_ = start;
+  state_ = State_Running;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::GetState(DWORD, FILTER_STATE* state) {
+  if (!state) return E_POINTER;
+  ScopedLock hold(lock_);
+  *state = state_;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::SetSyncSource(IReferenceClock* clock) {
+  ScopedLock hold(lock_);
+  clock_ = clock;
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::GetSyncSource(IReferenceClock** clock) {
+  if (!clock) return E_POINTER;
+  ScopedLock hold(lock_);
+  *clock = clock_.Get();
+  if (*clock) (*clock)->AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::EnumPins(IEnumPins** pins) { return CreateSinglePinEnum(&pin_, 0, pins); }
+
+STDMETHODIMP BallFilter::FindPin(LPCWSTR id, IPin** pin) {
+  if (!id || !pin) return E_POINTER;
+  if (lstrcmpW(id, L"Ball") != 0) {
+    *pin = nullptr;
+    return VFW_E_NOT_FOUND;
+  }
+  *pin = &pin_;
+  pin_.AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::QueryFilterInfo(FILTER_INFO* info) {
+  if (!info) return E_POINTER;
+  ScopedLock hold(lock_);
+  std::memcpy(info->achName, name_, sizeof name_);
+  info->pGraph = graph_;
+  if (graph_) graph_->AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) {
+  ScopedLock hold(lock_);
+  graph_ = graph;
+  name_[0] = L'\0';
+  if (name) lstrcpynW(name_, name, MAX_FILTER_NAME);
+  return S_OK;
+}
+
+STDMETHODIMP BallFilter::QueryVendorInfo(LPWSTR*) { return E_NOTIMPL; }

@@ -1,0 +1,55 @@
+#include "sourcefilter/registration.h"
+
+#include "sourcefilter/ball_source_ids.h"
+
+namespace {
+
+class ScopedRegKey {
+ public:
+  ScopedRegKey() = default;
+  ~ScopedRegKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  ScopedRegKey(const ScopedRegKey&) = delete;
+  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
+  HKEY get() const { return key_; }
+  HKEY* put() {
+    if (key_) RegCloseKey(key_);
+    key_ = nullptr;
+    return &key_;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+constexpr wchar_t kClassKey[] = L"CLSID\\{289A8718-002D-4840-8D80-5E066F2DFE78}";
+
+LONG SetText(HKEY key, const wchar_t* name, const wchar_t* text) {
+  const DWORD bytes = static_cast<DWORD>((lstrlenW(text) + 1) * sizeof(wchar_t));
+  return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+}
+
+}  // namespace
+
+HRESULT RegisterBallSource(const wchar_t* dllPath) {
+  if (!dllPath) return E_POINTER;
+  ScopedRegKey classKey;
+  LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT, kClassKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                classKey.put(), nullptr);
+  if (status == ERROR_SUCCESS) status = SetText(classKey.get(), nullptr, kBallSourceName);
+  ScopedRegKey serverKey;
+  if (status == ERROR_SUCCESS) {
+    status = RegCreateKeyExW(classKey.get(), L"InprocServer32", 0, nullptr, 0, KEY_WRITE, nullptr,
+                             serverKey.put(), nullptr);
+  }
+  if (status == ERROR_SUCCESS) status = SetText(serverKey.get(), nullptr, dllPath);
+  if (status == ERROR_SUCCESS) status = SetText(serverKey.get(), L"ThreadingModel", L"Both");
+  return HRESULT_FROM_WIN32(status);
+}
+
+HRESULT UnregisterBallSource() {
+  const LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey);
+  if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) return S_OK;
+  return HRESULT_FROM_WIN32(status);
+}
