@@ -13,7 +13,6 @@ constexpr int kVideoControlId = 1001;
 constexpr uint32_t kProtectionHdcp = 1;
 constexpr uint32_t kProtectionCgmsa = 4;
 constexpr DWORD kHdcpSettleMilliseconds = 1000;
-constexpr int kCoppRetryFromStart = 4;
 
 HWND g_displayCheckMainWindow = nullptr;
 

@@ -1,6 +1,5 @@
 #include "simrenderer/driver_peer.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "simdriver/sim_renderer.h"
@@ -9,9 +8,13 @@
 HRESULT CreateDriverPeerFromEnvironment(IUnknown** peer) {
   *peer = nullptr;
   SimScenario scenario;
-  const char* text = getenv(kScenarioVariable);
+  // The process environment, not the C runtime's copy: a test sets the
+  // scenario after this module's runtime has started.
+  char text[1024] = {};
+  const DWORD length = GetEnvironmentVariableA(kScenarioVariable, text, sizeof(text));
+  if (length >= sizeof(text)) return E_INVALIDARG;
   std::string error;
-  if (text && !ApplyScenarioText(text, &scenario, &error)) {
+  if (length > 0 && !ApplyScenarioText(text, &scenario, &error)) {
     OutputDebugStringA(("simulated driver: bad scenario entry: " + error).c_str());
     return E_INVALIDARG;
   }

@@ -1,0 +1,370 @@
+#include "judge/display_check_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "judge/judge_flow.h"
+#include "judge/judge_log.h"
+#include "probe/directdraw_probe.h"
+#include "tests/graph_support/ball_source_dll.h"
+#include "tests/graph_support/test_windows.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Every message with the tick it arrived at, to see the HDCP settle time.
+std::vector<std::pair<DWORD, std::string>> g_timedLog;
+void RecordTimed(const char* message) { g_timedLog.emplace_back(GetTickCount(), message); }
+
+constexpr char kScenarioVariable[] = "SIMULATED_DRIVER_SCENARIO";
+constexpr uint32_t kCallerVendor = 0x1002;
+constexpr uint32_t kCallerDevice = 0x9440;
+
+std::string Hex8(uint32_t value) {
+  char text[16];
+  snprintf(text, sizeof(text), "%08x", value);
+  return text;
+}
+
+std::string IdLine(uint32_t vendor, uint32_t device) {
+  return "VendorId = " + Hex8(vendor) + " DeviceId = " + Hex8(device);
+}
+
+// The log up to the COPP test: header, DirectDraw and caller ids, overlay.
+Lines RunHead() {
+  Lines lines = {"========== 判定ログ =========="};
+  uint32_t vendor = 0, device = 0;
+  if (GetDirectDrawDeviceIds(nullptr, &vendor, &device)) {
+    lines.push_back("DD7VGA情報");
+    lines.push_back(IdLine(vendor, device));
+  }
+  lines.push_back("VGA情報");
+  lines.push_back(IdLine(kCallerVendor, kCallerDevice));
+  lines.push_back("オーバーレイテスト結果");
+  lines.push_back("可");
+  return lines;
+}
+
+// The listing and the flow for the record the run should have collected;
+// their own texts are pinned by the judgement flow tests.
+Lines FlowTail(const DisplayCheckRecord& expected) {
+  std::vector<std::string> captured;
+  static std::vector<std::string>* target;
+  target = &captured;
+  JudgeTraceSink previous = SetJudgeTraceSink([](const char* m) { target->emplace_back(m); });
+  JudgeResult ignored{};
+  ListJudgeFactors(&expected);
+  DoJudge2(&expected, &ignored);
+  SetJudgeTraceSink(previous);
+  return captured;
+}
+
+void Append(Lines* lines, const Lines& more) { lines->insert(lines->end(), more.begin(), more.end()); }
+
+Lines Query(const char* what, uint32_t value, Lines names) {
+  Lines lines = {std::string(what) + "の取得データ = " + Hex8(value)};
+  Append(&lines, names);
+  return lines;
+}
+
+const char* HdcpName(uint32_t level) { return level == 0 ? "COPP_HDCP_Level0" : "COPP_HDCP_Level1"; }
+
+const char* CgmsaName(uint32_t level) {
+  static const char* const names[] = {"COPP_CGMSA_Disabled", "COPP_CGMSA_CopyFreely", "COPP_CGMSA_CopyNoMore",
+                                      "COPP_CGMSA_CopyOneGeneration", "COPP_CGMSA_CopyNever"};
+  return names[level];
+}
+
+Lines HdcpSetTest(uint32_t localAfter, Lines localAfterNames) {
+  Lines lines;
+  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
+  Append(&lines, Query("HDCP Local Protection Level", 0, {HdcpName(0)}));
+  lines.push_back("HDCPの設定テスト");
+  lines.push_back("COPP_HDCP_Level1");
+  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
+  Append(&lines, Query("HDCP Local Protection Level", localAfter, localAfterNames));
+  return lines;
+}
+
+// takes: whether each level 1..4 reads back as set.
+Lines CgmsaSetTest(const bool takes[5]) {
+  Lines lines;
+  Append(&lines, Query("CGMSA Global Protection Level", 0, {CgmsaName(0)}));
+  Append(&lines, Query("CGMSA Local Protection Level", 0, {CgmsaName(0)}));
+  lines.push_back("CGMSAの設定テスト");
+  uint32_t local = 0;
+  for (uint32_t level = 1; level <= 4; ++level) {
+    lines.push_back(CgmsaName(level));
+    if (takes[level]) local = level;
+    Append(&lines, Query("CGMSA Local Protection Level", local, {CgmsaName(local)}));
+  }
+  return lines;
+}
+
+Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
+                     Lines maskNames) {
+  Lines lines = {" --------- COPP通信テスト ---------"};
+  Append(&lines, Query("Connector Type", connector, connectorNames));
+  lines.push_back(" --------- COPPによるデータの収集 ---------");
+  Append(&lines, Query("Bus Type", bus, busNames));
+  Append(&lines, Query("Connector Type", connector, connectorNames));
+  Append(&lines, Query("Protection Type", mask, maskNames));
+  return lines;
+}
+
+DisplayCheckRecord ExpectedRecord(uint32_t bus, uint32_t connector, uint32_t mask) {
+  DisplayCheckRecord record{};
+  record.vendorId = kCallerVendor;
+  record.deviceId = kCallerDevice;
+  record.overlayOk = 1;
+  record.coppOk = 1;
+  record.busType = bus;
+  record.connectorType = connector;
+  record.protectionTypes = mask;
+  return record;
+}
+
+DisplayCheckRecord FailedCoppRecord(int retry) {
+  DisplayCheckRecord record{};
+  record.vendorId = kCallerVendor;
+  record.deviceId = kCallerDevice;
+  record.overlayOk = 1;
+  record.connectorType = 0xFFFFFFFF;
+  record.protectionTypes = 0x80000000;
+  record.retryFromStart = retry;
+  return record;
+}
+
+JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> set) {
+  JudgeResult result{};
+  for (auto field : set) result.*field = 1;
+  return result;
+}
+
+std::string Describe(const JudgeResult& r) {
+  char text[128];
+  snprintf(text, sizeof(text), "ok%d down%d ng%d vga%d ov%d copp%d hdcp%d cgmsa%d retry%d", r.displayOk,
+           r.displayDownscaled, r.displayNg, r.analogVgaOutput, r.ngOverlay, r.ngCopp, r.ngHdcp, r.ngCgmsa,
+           r.retryFromStart);
+  return text;
+}
+
+std::string Join(const Lines& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+struct RunOutcome {
+  DisplayCheckRecord record{};
+  JudgeResult result{};
+  Lines log;
+};
+
+class DisplayCheckRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(com_.Result()));
+    SetDisplayCheckMainWindow(windows_.Owner());
+  }
+
+  void TearDown() override {
+    SetDisplayCheckMainWindow(nullptr);
+    SetEnvironmentVariableA(kScenarioVariable, nullptr);
+  }
+
+  RunOutcome Run() {
+    RunOutcome outcome;
+    g_timedLog.clear();
+    JudgeTraceSink previous = SetJudgeTraceSink(RecordTimed);
+    EXPECT_EQ(1, RunDisplayCheckOnRecord(&outcome.record, &outcome.result, kCallerVendor, kCallerDevice));
+    SetJudgeTraceSink(previous);
+    for (const auto& entry : g_timedLog) outcome.log.push_back(entry.second);
+    return outcome;
+  }
+
+  ScopedComApartment com_;
+  TestWindows windows_;
+};
+
+// Runs with the simulated driver in place of the platform's renderer.
+class SimulatedDriverRun : public DisplayCheckRun {
+ protected:
+  void SetUp() override {
+    DisplayCheckRun::SetUp();
+    ASSERT_TRUE(simRenderer_.Loaded());
+    ASSERT_EQ(S_OK, simRenderer_.Register());
+  }
+  void TearDown() override {
+    simRenderer_.Unregister();
+    DisplayCheckRun::TearDown();
+  }
+
+  RunOutcome RunScenario(const char* scenario) {
+    SetEnvironmentVariableA(kScenarioVariable, scenario);
+    return Run();
+  }
+
+  SimRendererDll simRenderer_;
+};
+
+void ExpectRecord(const DisplayCheckRecord& expected, const DisplayCheckRecord& actual) {
+  EXPECT_EQ(expected.vendorId, actual.vendorId);
+  EXPECT_EQ(expected.deviceId, actual.deviceId);
+  EXPECT_EQ(expected.busType, actual.busType);
+  EXPECT_EQ(expected.connectorType, actual.connectorType);
+  EXPECT_EQ(expected.protectionTypes, actual.protectionTypes);
+  EXPECT_EQ(expected.coppOk, actual.coppOk);
+  EXPECT_EQ(expected.hdcpSetOk, actual.hdcpSetOk);
+  EXPECT_EQ(expected.cgmsaLevelsOk, actual.cgmsaLevelsOk);
+  EXPECT_EQ(expected.retryFromStart, actual.retryFromStart);
+}
+
+TEST_F(DisplayCheckRun, PlatformRendererWithoutCoppHardwareEndsAtFactor7) {
+  const RunOutcome outcome = Run();
+  Lines expected = RunHead();
+  expected.push_back("KeyExchange()に失敗 hr = 8004029b");
+  expected.push_back("COPPの初期化に失敗しました");
+  const DisplayCheckRecord record = FailedCoppRecord(0);
+  Append(&expected, FlowTail(record));
+  EXPECT_EQ(Join(expected), Join(outcome.log));
+  EXPECT_EQ(Describe(Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp})), Describe(outcome.result));
+  ExpectRecord(record, outcome.record);
+}
+
+struct SimCase {
+  const char* name;
+  const char* scenario;
+  Lines collection;
+  DisplayCheckRecord record;
+  JudgeResult result;
+};
+
+std::vector<SimCase> SimCases() {
+  std::vector<SimCase> cases;
+  const bool allTake[5] = {true, true, true, true, true};
+  const bool fourFails[5] = {true, true, true, true, false};
+  {
+    Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 1,
+                               {"COPP_ProtectionType_HDCP"});
+    Append(&log, HdcpSetTest(1, {"COPP_HDCP_Level1"}));
+    DisplayCheckRecord record = ExpectedRecord(3, 5, 1);
+    record.hdcpSetOk = 1;
+    cases.push_back({"HdmiWithHdcp", "bus=3;connector=5;protection=1", log, record,
+                     Flags({&JudgeResult::displayOk})});
+  }
+  {
+    Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
+                               {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"});
+    Append(&log, HdcpSetTest(0, {"COPP_HDCP_Level0"}));
+    Append(&log, CgmsaSetTest(allTake));
+    DisplayCheckRecord record = ExpectedRecord(3, 5, 5);
+    record.cgmsaLevelsOk = 4;
+    cases.push_back({"HdmiWithoutHdcpButCgmsa", "bus=3;connector=5;protection=5;hdcpTakes=0", log, record,
+                     Flags({&JudgeResult::displayOk, &JudgeResult::displayNg, &JudgeResult::ngHdcp})});
+  }
+  {
+    Lines log = CollectionHead(4, {"COPP_BusType_AGP"}, 0, {"COPP_ConnectorType_VGA"}, 4,
+                               {"COPP_ProtectionType_CGMSA"});
+    Append(&log, CgmsaSetTest(allTake));
+    DisplayCheckRecord record = ExpectedRecord(4, 0, 4);
+    record.cgmsaLevelsOk = 4;
+    cases.push_back({"Vga", "bus=4;connector=0;protection=4", log, record,
+                     Flags({&JudgeResult::displayDownscaled, &JudgeResult::analogVgaOutput})});
+  }
+  {
+    Lines log = CollectionHead(0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}, 0x80000007,
+                               {"COPP_ConnectorType_TMDS(Internal)"}, 0, {"COPP_ProtectionType_None"});
+    cases.push_back({"InternalConnector", "bus=0x80000003;connector=0x80000007;protection=0", log,
+                     ExpectedRecord(0x80000003, 0x80000007, 0), Flags({&JudgeResult::displayOk})});
+  }
+  {
+    Lines log = CollectionHead(1, {"COPP_BusType_PCI"}, 1, {"COPP_ConnectorType_SVideo"}, 4,
+                               {"COPP_ProtectionType_CGMSA"});
+    Append(&log, CgmsaSetTest(fourFails));
+    cases.push_back({"SVideoWithCgmsaLevel4NotTaking", "bus=1;connector=1;protection=4;cgmsaTakes=0x7", log,
+                     ExpectedRecord(1, 1, 4), Flags({&JudgeResult::displayNg, &JudgeResult::ngCgmsa})});
+  }
+  {
+    Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 4, {"COPP_ConnectorType_DVI"}, 1,
+                               {"COPP_ProtectionType_HDCP"});
+    Append(&log, HdcpSetTest(0x80000001, {}));
+    DisplayCheckRecord record = ExpectedRecord(3, 4, 1);
+    record.hdcpSetOk = 1;
+    cases.push_back({"LevelWithBit31CountsAsTaken", "bus=3;connector=4;protection=1;levelBits=0x80000000", log,
+                     record, Flags({&JudgeResult::displayOk})});
+  }
+  {
+    Lines log = {"SessionSequenceStart()に失敗 hr = c026251e", "COPPの初期化に失敗しました",
+                 "最初からリトライが必要です"};
+    cases.push_back({"SessionStartAsksForRetry", "sessionStart=0xC026251E", log, FailedCoppRecord(1),
+                     Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp, &JudgeResult::retryFromStart})});
+  }
+  {
+    Lines log = {" --------- COPP通信テスト ---------", "ProtectionStatus()に失敗 hr = c026251e",
+                 "COPP通信テストに失敗しました", "最初からリトライが必要です"};
+    cases.push_back({"FirstConnectorQueryAsksForRetry", "firstConnectorQuery=0xC026251E", log,
+                     FailedCoppRecord(1),
+                     Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp, &JudgeResult::retryFromStart})});
+  }
+  return cases;
+}
+
+TEST_F(SimulatedDriverRun, EveryScenarioGivesItsVerdictAndWholeLog) {
+  for (const SimCase& c : SimCases()) {
+    SCOPED_TRACE(c.name);
+    const RunOutcome outcome = RunScenario(c.scenario);
+    Lines expected = RunHead();
+    Append(&expected, c.collection);
+    Append(&expected, FlowTail(c.record));
+    EXPECT_EQ(Join(expected), Join(outcome.log));
+    EXPECT_EQ(Describe(c.result), Describe(outcome.result));
+    ExpectRecord(c.record, outcome.record);
+  }
+}
+
+TEST_F(SimulatedDriverRun, BothMaskBitsRunHdcpFirstAndWaitASecondBeforeCgmsa) {
+  const RunOutcome outcome = RunScenario("bus=3;connector=1;protection=5");
+  DWORD hdcpSet = 0, cgmsaSet = 0;
+  for (const auto& entry : g_timedLog) {
+    if (entry.second == "COPP_HDCP_Level1" && !hdcpSet) hdcpSet = entry.first;
+    if (entry.second == "CGMSAの設定テスト") cgmsaSet = entry.first;
+  }
+  ASSERT_NE(0u, hdcpSet);
+  ASSERT_NE(0u, cgmsaSet);
+  // Tick resolution is coarse; the wait itself is a full second.
+  EXPECT_GE(cgmsaSet - hdcpSet, 950u);
+  EXPECT_EQ(1, outcome.record.hdcpSetOk);
+  EXPECT_EQ(4, outcome.record.cgmsaLevelsOk);
+  EXPECT_EQ(Describe(Flags({&JudgeResult::displayOk})), Describe(outcome.result));
+}
+
+TEST_F(SimulatedDriverRun, CallerIdsStandWhenDirectDrawSaysOtherwise) {
+  uint32_t vendor = 0, device = 0;
+  ASSERT_TRUE(GetDirectDrawDeviceIds(nullptr, &vendor, &device));
+  ASSERT_FALSE(vendor == kCallerVendor && device == kCallerDevice);
+  const RunOutcome outcome = RunScenario("connector=0x80000000;protection=0");
+  ASSERT_GE(outcome.log.size(), 5u);
+  EXPECT_EQ("DD7VGA情報", outcome.log[1]);
+  EXPECT_EQ(IdLine(vendor, device), outcome.log[2]);
+  EXPECT_EQ("VGA情報", outcome.log[3]);
+  EXPECT_EQ(IdLine(kCallerVendor, kCallerDevice), outcome.log[4]);
+  EXPECT_EQ(kCallerVendor, outcome.record.vendorId);
+  EXPECT_EQ(kCallerDevice, outcome.record.deviceId);
+}
+
+TEST_F(SimulatedDriverRun, RepeatedRunsStartFromFreshSessionAndGraph) {
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    const RunOutcome outcome = RunScenario("bus=3;connector=5;protection=1");
+    EXPECT_EQ(1, outcome.record.hdcpSetOk);
+    EXPECT_EQ(Describe(Flags({&JudgeResult::displayOk})), Describe(outcome.result));
+  }
+}
+
+}  // namespace
