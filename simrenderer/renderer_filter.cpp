@@ -1,10 +1,9 @@
 #include "simrenderer/renderer_filter.h"
 
 #include <cwchar>
-#include <new>
 
+#include "filterbase/pin_enumerator.h"
 #include "simrenderer/class_factory.h"
-#include "simrenderer/pin_enumerator.h"
 #include <strmif.h>
 
 SimRendererFilter::SimRendererFilter(IUnknown* coppPeer) : inputPin_(this), coppPeer_(coppPeer) {
@@ -81,9 +80,7 @@ STDMETHODIMP SimRendererFilter::GetSyncSource(IReferenceClock** clock) {
 }
 
 STDMETHODIMP SimRendererFilter::EnumPins(IEnumPins** pins) {
-  if (!pins) return E_POINTER;
-  *pins = new (std::nothrow) SinglePinEnumerator(&inputPin_, 0);
-  return *pins ? S_OK : E_OUTOFMEMORY;
+  return CreateSinglePinEnum(&inputPin_, 0, kSimRendererModuleHooks, pins);
 }
 
 STDMETHODIMP SimRendererFilter::FindPin(LPCWSTR id, IPin** pin) {

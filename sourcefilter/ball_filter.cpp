@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "filterbase/pin_enumerator.h"
 #include "sourcefilter/ball_source_ids.h"
-#include "sourcefilter/enumerators.h"
 #include "sourcefilter/module_refs.h"
 
 HRESULT BallFilter::Create(REFIID riid, void** ppv) {
@@ -99,7 +99,7 @@ STDMETHODIMP BallFilter::GetSyncSource(IReferenceClock** clock) {
   return S_OK;
 }
 
-STDMETHODIMP BallFilter::EnumPins(IEnumPins** pins) { return CreateSinglePinEnum(&pin_, 0, pins); }
+STDMETHODIMP BallFilter::EnumPins(IEnumPins** pins) { return CreateSinglePinEnum(&pin_, 0, kBallModuleHooks, pins); }
 
 STDMETHODIMP BallFilter::FindPin(LPCWSTR id, IPin** pin) {
   if (!id || !pin) return E_POINTER;
