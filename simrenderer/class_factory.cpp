@@ -19,6 +19,8 @@ void ReleaseModuleReference() { InterlockedDecrement(&g_moduleReferences); }
 
 LONG ModuleReferences() { return g_moduleReferences; }
 
+const ModuleHooks kSimRendererModuleHooks = {AddModuleReference, ReleaseModuleReference};
+
 STDMETHODIMP SimRendererClassFactory::QueryInterface(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   if (iid != IID_IUnknown && iid != IID_IClassFactory) {

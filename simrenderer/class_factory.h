@@ -4,6 +4,8 @@
 
 #include <objbase.h>
 
+#include "filterbase/module_hooks.h"
+
 // Creates the simulated renderer; each instance reads the scenario afresh.
 class SimRendererClassFactory : public IClassFactory {
  public:
@@ -18,3 +20,6 @@ class SimRendererClassFactory : public IClassFactory {
 void AddModuleReference();
 void ReleaseModuleReference();
 LONG ModuleReferences();
+
+// The two counting calls above, for shared objects built in this module.
+extern const ModuleHooks kSimRendererModuleHooks;

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "simrenderer/media_type.h"
+#include "filterbase/media_type.h"
 #include "simrenderer/renderer_filter.h"
 
 namespace {
@@ -13,7 +13,7 @@ constexpr wchar_t kPinName[] = L"VMR Input0";
 
 SimRendererInputPin::SimRendererInputPin(SimRendererFilter* filter) : filter_(filter) {}
 
-SimRendererInputPin::~SimRendererInputPin() { FreeMediaTypeContents(&mediaType_); }
+SimRendererInputPin::~SimRendererInputPin() { ClearMediaType(mediaType_); }
 
 STDMETHODIMP SimRendererInputPin::QueryInterface(REFIID iid, void** out) {
   if (!out) return E_POINTER;
@@ -42,8 +42,8 @@ STDMETHODIMP SimRendererInputPin::ReceiveConnection(IPin* connector, const AM_ME
   if (connectedTo_) return VFW_E_ALREADY_CONNECTED;
   if (filter_->IsRunningOrPaused()) return VFW_E_NOT_STOPPED;
   if (QueryAccept(mediaType) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
-  FreeMediaTypeContents(&mediaType_);
-  HRESULT hr = CopyMediaType(&mediaType_, mediaType);
+  ClearMediaType(mediaType_);
+  HRESULT hr = CopyMediaTypeFields(mediaType_, *mediaType);
   if (FAILED(hr)) return hr;
   connectedTo_ = connector;
   return S_OK;
@@ -53,7 +53,7 @@ STDMETHODIMP SimRendererInputPin::Disconnect() {
   if (!connectedTo_) return S_FALSE;
   connectedTo_.Reset();
   allocator_.Reset();
-  FreeMediaTypeContents(&mediaType_);
+  ClearMediaType(mediaType_);
   return S_OK;
 }
 
@@ -71,7 +71,7 @@ STDMETHODIMP SimRendererInputPin::ConnectionMediaType(AM_MEDIA_TYPE* mediaType) 
     *mediaType = AM_MEDIA_TYPE{};
     return VFW_E_NOT_CONNECTED;
   }
-  return CopyMediaType(mediaType, &mediaType_);
+  return CopyMediaTypeFields(*mediaType, mediaType_);
 }
 
 STDMETHODIMP SimRendererInputPin::QueryPinInfo(PIN_INFO* info) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "filterbase/scoped_reg_key.h"
+
 namespace {
 
 // Per-user class registrations are not honoured for this class by the
@@ -10,25 +12,6 @@ constexpr char kServerKey[] =
     "Software\\Classes\\CLSID\\{B87BEB7B-8D29-423F-AE4D-6582C10175AC}\\InprocServer32";
 constexpr char kSavedServerValue[] = "SimulatedDriverSavedServer";
 constexpr char kSavedModelValue[] = "SimulatedDriverSavedThreadingModel";
-
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ~ScopedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-  HKEY* put() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-    return &key_;
-  }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 bool ReadString(HKEY key, const char* name, std::string* value) {
   DWORD type = 0;
@@ -51,7 +34,7 @@ LONG WriteString(HKEY key, const char* name, const std::string& value) {
 }  // namespace
 
 HRESULT InstallInPlaceOfRenderer(const std::string& modulePath) {
-  ScopedKey key;
+  ScopedRegKey key;
   LONG status = RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServerKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
                                 key.put(), nullptr);
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
@@ -74,7 +57,7 @@ HRESULT InstallInPlaceOfRenderer(const std::string& modulePath) {
 }
 
 HRESULT RestorePlatformRenderer() {
-  ScopedKey key;
+  ScopedRegKey key;
   LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServerKey, 0, KEY_READ | KEY_WRITE, key.put());
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   std::string server;

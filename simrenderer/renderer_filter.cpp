@@ -1,13 +1,13 @@
 #include "simrenderer/renderer_filter.h"
 
 #include <cwchar>
-#include <new>
 
+#include "filterbase/pin_enumerator.h"
 #include "simrenderer/class_factory.h"
-#include "simrenderer/pin_enumerator.h"
 #include <strmif.h>
 
-SimRendererFilter::SimRendererFilter(IUnknown* coppPeer) : inputPin_(this), coppPeer_(coppPeer) {
+SimRendererFilter::SimRendererFilter(IUnknown* coppPeer)
+    : FilterBase(CLSID_VideoMixingRenderer), inputPin_(this), coppPeer_(coppPeer) {
   AddModuleReference();
 }
 
@@ -41,12 +41,6 @@ STDMETHODIMP_(ULONG) SimRendererFilter::Release() {
   return count;
 }
 
-STDMETHODIMP SimRendererFilter::GetClassID(CLSID* classId) {
-  if (!classId) return E_POINTER;
-  *classId = CLSID_VideoMixingRenderer;
-  return S_OK;
-}
-
 STDMETHODIMP SimRendererFilter::Stop() {
   state_ = State_Stopped;
   return S_OK;
@@ -62,28 +56,8 @@ STDMETHODIMP SimRendererFilter::Run(REFERENCE_TIME) {
   return S_OK;
 }
 
-STDMETHODIMP SimRendererFilter::GetState(DWORD, FILTER_STATE* state) {
-  if (!state) return E_POINTER;
-  *state = state_;
-  return S_OK;
-}
-
-STDMETHODIMP SimRendererFilter::SetSyncSource(IReferenceClock* clock) {
-  clock_ = clock;
-  return S_OK;
-}
-
-STDMETHODIMP SimRendererFilter::GetSyncSource(IReferenceClock** clock) {
-  if (!clock) return E_POINTER;
-  *clock = clock_.Get();
-  if (*clock) (*clock)->AddRef();
-  return S_OK;
-}
-
 STDMETHODIMP SimRendererFilter::EnumPins(IEnumPins** pins) {
-  if (!pins) return E_POINTER;
-  *pins = new (std::nothrow) SinglePinEnumerator(&inputPin_, 0);
-  return *pins ? S_OK : E_OUTOFMEMORY;
+  return CreateSinglePinEnum(&inputPin_, 0, kSimRendererModuleHooks, pins);
 }
 
 STDMETHODIMP SimRendererFilter::FindPin(LPCWSTR id, IPin** pin) {
@@ -99,26 +73,6 @@ STDMETHODIMP SimRendererFilter::FindPin(LPCWSTR id, IPin** pin) {
   (*pin)->AddRef();
   return S_OK;
 }
-
-STDMETHODIMP SimRendererFilter::QueryFilterInfo(FILTER_INFO* info) {
-  if (!info) return E_POINTER;
-  wcsncpy(info->achName, name_, MAX_FILTER_NAME);
-  info->pGraph = graph_;
-  if (graph_) graph_->AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP SimRendererFilter::JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) {
-  graph_ = graph;
-  name_[0] = L'\0';
-  if (name) {
-    wcsncpy(name_, name, MAX_FILTER_NAME - 1);
-    name_[MAX_FILTER_NAME - 1] = L'\0';
-  }
-  return S_OK;
-}
-
-STDMETHODIMP SimRendererFilter::QueryVendorInfo(LPWSTR*) { return E_NOTIMPL; }
 
 STDMETHODIMP SimRendererFilter::SetImageCompositor(IVMRImageCompositor*) { return E_NOTIMPL; }
 

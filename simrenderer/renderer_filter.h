@@ -6,12 +6,13 @@
 
 #include <memory>
 
+#include "filterbase/filter_base.h"
 #include "simrenderer/input_pin.h"
 
 // A stand-in for the platform's Video Mixing Renderer: enough of a
 // windowless VMR-7 for the checker's graph to build and run, with the
 // output-protection interface answered by a simulated graphics driver.
-class SimRendererFilter final : public IBaseFilter, public IVMRFilterConfig, public IVMRWindowlessControl {
+class SimRendererFilter final : public FilterBase, public IVMRFilterConfig, public IVMRWindowlessControl {
  public:
   // coppPeer answers IAMCertifiedOutputProtection; null means "no COPP".
   explicit SimRendererFilter(IUnknown* coppPeer);
@@ -25,18 +26,11 @@ class SimRendererFilter final : public IBaseFilter, public IVMRFilterConfig, pub
   STDMETHODIMP_(ULONG) Release() override;
 
   // IPersist / IMediaFilter / IBaseFilter
-  STDMETHODIMP GetClassID(CLSID* classId) override;
   STDMETHODIMP Stop() override;
   STDMETHODIMP Pause() override;
   STDMETHODIMP Run(REFERENCE_TIME start) override;
-  STDMETHODIMP GetState(DWORD timeoutMs, FILTER_STATE* state) override;
-  STDMETHODIMP SetSyncSource(IReferenceClock* clock) override;
-  STDMETHODIMP GetSyncSource(IReferenceClock** clock) override;
   STDMETHODIMP EnumPins(IEnumPins** pins) override;
   STDMETHODIMP FindPin(LPCWSTR id, IPin** pin) override;
-  STDMETHODIMP QueryFilterInfo(FILTER_INFO* info) override;
-  STDMETHODIMP JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) override;
-  STDMETHODIMP QueryVendorInfo(LPWSTR* vendorInfo) override;
 
   // IVMRFilterConfig
   STDMETHODIMP SetImageCompositor(IVMRImageCompositor* compositor) override;
@@ -69,12 +63,8 @@ class SimRendererFilter final : public IBaseFilter, public IVMRFilterConfig, pub
 
   LONG refCount_ = 1;
   LONG samplesReceived_ = 0;
-  FILTER_STATE state_ = State_Stopped;
   SimRendererInputPin inputPin_;
   Microsoft::WRL::ComPtr<IUnknown> coppPeer_;
-  Microsoft::WRL::ComPtr<IReferenceClock> clock_;
-  IFilterGraph* graph_ = nullptr;  // not owned: the graph owns its filters
-  WCHAR name_[MAX_FILTER_NAME] = {};
   DWORD renderingMode_ = VMRMode_Windowed;
   HWND clippingWindow_ = nullptr;
   RECT destination_ = {};

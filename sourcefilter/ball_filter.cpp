@@ -1,10 +1,9 @@
 #include "sourcefilter/ball_filter.h"
 
-#include <cstring>
 #include <new>
 
+#include "filterbase/pin_enumerator.h"
 #include "sourcefilter/ball_source_ids.h"
-#include "sourcefilter/enumerators.h"
 #include "sourcefilter/module_refs.h"
 
 HRESULT BallFilter::Create(REFIID riid, void** ppv) {
@@ -17,7 +16,7 @@ HRESULT BallFilter::Create(REFIID riid, void** ppv) {
   return hr;
 }
 
-BallFilter::BallFilter() : pin_(*this) { ModuleObjectCreated(); }
+BallFilter::BallFilter() : FilterBase(kBallSourceClsid), pin_(*this) { ModuleObjectCreated(); }
 
 BallFilter::~BallFilter() {
   // Released without a Stop: the stream must not outlive us.
@@ -42,12 +41,6 @@ STDMETHODIMP_(ULONG) BallFilter::Release() {
   const ULONG left = InterlockedDecrement(&refs_);
   if (left == 0) delete this;
   return left;
-}
-
-STDMETHODIMP BallFilter::GetClassID(CLSID* clsid) {
-  if (!clsid) return E_POINTER;
-  *clsid = kBallSourceClsid;
-  return S_OK;
 }
 
 STDMETHODIMP BallFilter::Stop() {
@@ -78,28 +71,7 @@ STDMETHODIMP BallFilter::Run(REFERENCE_TIME start) {
   return S_OK;
 }
 
-STDMETHODIMP BallFilter::GetState(DWORD, FILTER_STATE* state) {
-  if (!state) return E_POINTER;
-  ScopedLock hold(lock_);
-  *state = state_;
-  return S_OK;
-}
-
-STDMETHODIMP BallFilter::SetSyncSource(IReferenceClock* clock) {
-  ScopedLock hold(lock_);
-  clock_ = clock;
-  return S_OK;
-}
-
-STDMETHODIMP BallFilter::GetSyncSource(IReferenceClock** clock) {
-  if (!clock) return E_POINTER;
-  ScopedLock hold(lock_);
-  *clock = clock_.Get();
-  if (*clock) (*clock)->AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP BallFilter::EnumPins(IEnumPins** pins) { return CreateSinglePinEnum(&pin_, 0, pins); }
+STDMETHODIMP BallFilter::EnumPins(IEnumPins** pins) { return CreateSinglePinEnum(&pin_, 0, kBallModuleHooks, pins); }
 
 STDMETHODIMP BallFilter::FindPin(LPCWSTR id, IPin** pin) {
   if (!id || !pin) return E_POINTER;
@@ -111,22 +83,3 @@ STDMETHODIMP BallFilter::FindPin(LPCWSTR id, IPin** pin) {
   pin_.AddRef();
   return S_OK;
 }
-
-STDMETHODIMP BallFilter::QueryFilterInfo(FILTER_INFO* info) {
-  if (!info) return E_POINTER;
-  ScopedLock hold(lock_);
-  std::memcpy(info->achName, name_, sizeof name_);
-  info->pGraph = graph_;
-  if (graph_) graph_->AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP BallFilter::JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) {
-  ScopedLock hold(lock_);
-  graph_ = graph;
-  name_[0] = L'\0';
-  if (name) lstrcpynW(name_, name, MAX_FILTER_NAME);
-  return S_OK;
-}
-
-STDMETHODIMP BallFilter::QueryVendorInfo(LPWSTR*) { return E_NOTIMPL; }

@@ -2,6 +2,8 @@
 
 #include <dshow.h>
 
+#include "filterbase/media_type.h"
+
 // The one picture format the ball source offers: uncompressed RGB32,
 // bottom-up, 320 x 240 at 25 frames a second.
 constexpr LONG kBallWidth = 320;
@@ -14,12 +16,6 @@ HRESULT FillBallMediaType(AM_MEDIA_TYPE& mt);
 
 // Whether `mt` is exactly the ball format.
 bool IsBallMediaType(const AM_MEDIA_TYPE& mt);
-
-// Deep copy; `to` must hold no format block of its own.
-HRESULT CopyMediaTypeFields(AM_MEDIA_TYPE& to, const AM_MEDIA_TYPE& from);
-
-// Frees the format block and the held interface, leaving `mt` zeroed.
-void ClearMediaType(AM_MEDIA_TYPE& mt);
 
 // A media type in task memory, as enumerators hand them out; null when out of memory.
 AM_MEDIA_TYPE* CreateBallMediaType();

@@ -3,7 +3,7 @@
 #include <dshow.h>
 #include <wrl/client.h>
 
-#include "sourcefilter/scoped_lock.h"
+#include "filterbase/scoped_lock.h"
 
 // What the streaming thread has delivered so far, for tests and diagnostics.
 struct BallStreamRecord {

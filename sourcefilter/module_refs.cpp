@@ -21,3 +21,5 @@ void ModuleLock(bool lock) {
 bool ModuleInUse() {
   return InterlockedCompareExchange(&g_objects, 0, 0) != 0 || InterlockedCompareExchange(&g_locks, 0, 0) != 0;
 }
+
+const ModuleHooks kBallModuleHooks = {ModuleObjectCreated, ModuleObjectDestroyed};

@@ -1,27 +1,9 @@
 #include "sourcefilter/registration.h"
 
+#include "filterbase/scoped_reg_key.h"
 #include "sourcefilter/ball_source_ids.h"
 
 namespace {
-
-class ScopedRegKey {
- public:
-  ScopedRegKey() = default;
-  ~ScopedRegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedRegKey(const ScopedRegKey&) = delete;
-  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
-  HKEY get() const { return key_; }
-  HKEY* put() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-    return &key_;
-  }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 constexpr wchar_t kClassKey[] = L"CLSID\\{289A8718-002D-4840-8D80-5E066F2DFE78}";
 
