@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "handles/scoped_reg_key.h"
+
 // Owners for the handle kinds the probes hold. None is copyable or movable:
 // every one lives and dies inside a single probe call.
 
@@ -35,27 +37,6 @@ class ScopedVariant {
 
  private:
   VARIANT value_;
-};
-
-class ScopedRegKey {
- public:
-  ScopedRegKey() = default;
-  ~ScopedRegKey() { Reset(); }
-  ScopedRegKey(const ScopedRegKey&) = delete;
-  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
-
-  HKEY get() const { return key_; }
-  HKEY* put() {
-    Reset();
-    return &key_;
-  }
-
- private:
-  void Reset() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-  }
-  HKEY key_ = nullptr;
 };
 
 class ScopedLibrary {

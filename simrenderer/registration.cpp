@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "filterbase/scoped_reg_key.h"
+#include "handles/scoped_reg_key.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "sourcefilter/registration.h"
 
-#include "filterbase/scoped_reg_key.h"
+#include "handles/scoped_reg_key.h"
 #include "sourcefilter/ball_source_ids.h"
 
 namespace {
