@@ -16,8 +16,15 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   googletest
   wine wine32:i386 wine64
-  xvfb xauth
+  # The video renderer's default presenter needs Direct3D, and Wine's Direct3D
+  # needs GL: without these the 32-bit renderer cannot be put in windowless mode.
+  libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  xvfb xauth x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic
+  # The program's pictures are drawn at build time.
+  python3 python3-pil
+  # The guide pages are checked in a headless browser.
+  chromium
 )
 
 missing=()

@@ -1,0 +1,65 @@
+#include "app/checker_app.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+
+#include "app/main_window_class.h"
+#include "probe/os_probes.h"
+#include "res/resource_ids.h"
+#include "ui/main_dialog.h"
+#include "ui/string_resource.h"
+
+namespace {
+
+const char kSingleInstanceMutex[] = "wznCheckerMutexName";
+const char kRefusalCaption[] = "ソラリオ";
+
+// Hosting of ActiveX controls and the rich-edit library, which the
+// framework prepares for every dialog program; neither dialog uses them.
+void PrepareDialogFacilities() {
+  static HMODULE richEdit = ::LoadLibraryA("RICHED32.DLL");
+  (void)richEdit;
+}
+
+}  // namespace
+
+CwznCheckerApp::CwznCheckerApp() { m_pszAppName = "ソラリオ for UT-750"; }
+
+CwznCheckerApp::~CwznCheckerApp() = default;
+
+BOOL CwznCheckerApp::InitInstance() {
+  // Never closed: the mutex marks this session's copy until the process ends.
+  ::CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
+  if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+    const HWND running = ::FindWindowA(kMainWindowClass, nullptr);
+    if (running) ::SetForegroundWindow(running);
+    return FALSE;
+  }
+
+  if (!IsSupportedOs()) {
+    const std::string text = LoadStringResource(IDS_UNSUPPORTED_OS);
+    ::MessageBoxA(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    return FALSE;
+  }
+
+  ::InitCommonControls();
+  PrepareDialogFacilities();
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  RegisterMainWindowClass(m_hInstance);
+
+  {
+    CwznCheckerDlg2 dialog(nullptr);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+  }
+
+  ::CoUninitialize();
+  return FALSE;
+}
+
+// The one application object of the process.
+CwznCheckerApp theApp;

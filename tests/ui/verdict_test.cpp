@@ -1,0 +1,126 @@
+#include "ui/verdict.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kPentium4[] = "Intel(R) Pentium(R) 4 CPU 3.00GHz 3.00 GHz";
+
+std::string HighDefinitionMessage() {
+  std::string message(44, ' ');
+  for (int i = 0; i < 16; ++i) message += "\x81\x40";  // U+3000 in code page 932
+  return message + "ハイビジョンで表示可能です";
+}
+
+EnvironmentInfo Environment(int memoryClass, const char* cpu, JudgeResult judge) {
+  EnvironmentInfo environment;
+  environment.osName = "Microsoft Windows 7 Professional Service Pack 1";
+  environment.cpuName = cpu;
+  environment.memoryText = "4096 MB";
+  environment.memoryClass = memoryClass;
+  environment.memoryShort = memoryClass == 2;
+  environment.judge = judge;
+  return environment;
+}
+
+JudgeResult Judge(std::initializer_list<int32_t JudgeResult::*> flags) {
+  JudgeResult judge = {};
+  for (auto flag : flags) judge.*flag = 1;
+  return judge;
+}
+
+struct DisplayCase {
+  const char* name;
+  JudgeResult judge;
+  int memoryClass;
+  const char* cpu;
+  std::string message;
+  int displayMark;
+  int solutionPage;
+  bool detailsEnabled;
+  bool solutionVisible;
+  int overallMark;
+};
+
+TEST(ComposeVerdictTest, DisplayRowsInTheirOrder) {
+  using J = JudgeResult;
+  const DisplayCase cases[] = {
+      {"high definition", Judge({&J::displayOk}), 0, "AMD", HighDefinitionMessage(), 1, 0, true, false, 1},
+      {"overlay first", Judge({&J::displayNg, &J::ngOverlay, &J::ngCopp}), 0, "AMD", "オーバーレイ表示が使えません",
+       3, 2, false, true, 3},
+      {"no COPP", Judge({&J::displayNg, &J::ngCopp, &J::retryFromStart}), 0, "AMD",
+       "グラフィック機能がCOPPに対応していません", 3, 3, false, true, 3},
+      {"no HDCP wins over the display flag", Judge({&J::displayOk, &J::displayNg, &J::ngHdcp}), 0, "AMD",
+       "グラフィック環境もしくはディスプレイがHDCPに対応していません", 3, 8, false, true, 3},
+      {"no CGMS-A", Judge({&J::displayNg, &J::ngCgmsa}), 0, "AMD", "グラフィック環境がCGMSに対応していません", 3,
+       7, false, true, 3},
+      {"VGA downscaled", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 0, "AMD",
+       "52万画素ダウンスケーリングにて表示されます", 2, 1, true, true, 2},
+      {"VGA downscaled with 1024 MB", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 2, "AMD",
+       "52万画素ダウンスケーリングにて表示されます", 2, 1, false, true, 3},
+      {"VGA downscaled on a Pentium 4", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 0, kPentium4,
+       "52万画素ダウンスケーリングにて表示されます", 2, 1, false, true, 3},
+      {"not displayable without a factor", Judge({&J::displayNg}), 0, "AMD", "", 0, 0, false, true, 3},
+  };
+  for (const DisplayCase& c : cases) {
+    const VerdictView view = ComposeVerdict(Environment(c.memoryClass, c.cpu, c.judge));
+    EXPECT_EQ(view.displayMessage, c.message) << c.name;
+    EXPECT_EQ(view.marks.displayMark, c.displayMark) << c.name;
+    EXPECT_EQ(view.marks.solutionPage, c.solutionPage) << c.name;
+    EXPECT_EQ(view.detailsEnabled, c.detailsEnabled) << c.name;
+    EXPECT_EQ(view.solutionVisible, c.solutionVisible) << c.name;
+    EXPECT_EQ(view.marks.overallMark, c.overallMark) << c.name;
+    EXPECT_EQ(view.marks.osMark, 1) << c.name;
+    EXPECT_EQ(view.osStatus, "対応しています") << c.name;
+  }
+}
+
+TEST(ComposeVerdictTest, MemoryRows) {
+  struct Case {
+    int memoryClass;
+    const char* status;
+    int mark;
+    int overall;
+  };
+  const Case cases[] = {
+      {0, "推奨環境です", 1, 1},
+      // The required minimum still leaves the banner at its best.
+      {1, "必須環境です", 2, 1},
+      {2, "メモリの増設が必要です  2048MB 以上必要です", 3, 3},
+  };
+  for (const Case& c : cases) {
+    const VerdictView view = ComposeVerdict(Environment(c.memoryClass, "AMD", Judge({&JudgeResult::displayOk})));
+    EXPECT_EQ(view.memoryStatus, c.status);
+    EXPECT_EQ(view.marks.memoryMark, c.mark);
+    EXPECT_EQ(view.marks.overallMark, c.overall);
+    EXPECT_EQ(view.memoryText, "4096 MB");
+  }
+}
+
+TEST(ComposeVerdictTest, Pentium4IsAPlainCaseSensitiveSubstring) {
+  struct Case {
+    const char* cpu;
+    int isPentium4;
+  };
+  const Case cases[] = {
+      {kPentium4, 1},
+      {"Genuine Intel(R) Pentium(R) 4 CPU", 1},
+      {"intel(r) pentium(r) 4 cpu 2.8GHz", 0},
+      {"Intel(R) Pentium(R) D CPU 3.00GHz", 0},
+      {"Intel(R) Pentium(R) 4", 0},
+      {"", 0},
+  };
+  for (const Case& c : cases) {
+    const VerdictView view = ComposeVerdict(Environment(0, c.cpu, Judge({&JudgeResult::displayOk})));
+    EXPECT_EQ(view.isPentium4, c.isPentium4) << c.cpu;
+    EXPECT_EQ(view.marks.cpuMark, c.isPentium4 ? 3 : 0) << c.cpu;
+    EXPECT_EQ(view.cpuMessage, c.isPentium4 ? "対応外のCPUです" : "") << c.cpu;
+    // A Pentium 4 sinks the banner even when everything else is fine.
+    EXPECT_EQ(view.marks.overallMark, c.isPentium4 ? 3 : 1) << c.cpu;
+    EXPECT_EQ(view.detailsEnabled, true) << c.cpu;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+// A top-level window of the system dialog class, destroyed with the object.
+class TestDialogWindow {
+ public:
+  TestDialogWindow(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    window_ = CreateWindowExA(exStyle, "#32770", "test", style, 50, 50, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~TestDialogWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  TestDialogWindow(const TestDialogWindow&) = delete;
+  TestDialogWindow& operator=(const TestDialogWindow&) = delete;
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_;
+};

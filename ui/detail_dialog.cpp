@@ -1,0 +1,137 @@
+#include "ui/detail_dialog.h"
+
+#include "res/resource_ids.h"
+#include "ui/guide_page.h"
+#include "ui/main_dialog.h"
+#include "ui/solution_pages.h"
+#include "ui/widgets/dialog_font.h"
+#include "ui/widgets/fit_client.h"
+#include "winfw/win_app.h"
+
+namespace {
+
+struct ButtonPlacement {
+  CColBtn CDetailDlg::*button;
+  int bitmapId;
+  int x, y, width, height;
+};
+
+struct StaticPlacement {
+  int controlId;
+  int x, y, width, height;
+};
+
+const StaticPlacement kStatics[] = {
+    {IDC_DETAIL_CPU, 85, 290, 375, 30},
+    {IDC_DETAIL_GRAPHICS, 153, 333, 305, 13},
+    {IDC_DETAIL_VRAM, 153, 351, 305, 15},
+};
+
+}  // namespace
+
+CDetailDlg::CDetailDlg(CwznCheckerDlg2* owner) : CDialog(IDD_DETAIL_DIALOG, owner), owner_(owner) {}
+
+CDetailDlg::~CDetailDlg() = default;
+
+void CDetailDlg::DoDataExchange(CDataExchange* exchange) {
+  CDialog::DoDataExchange(exchange);
+  DDX_Control(exchange, IDC_SPEC_TOP, specButton_);
+  DDX_Text(exchange, IDC_DETAIL_CPU, cpuText_);
+  DDX_Control(exchange, IDC_DETAIL_CPU, cpuStatic_);
+  DDX_Control(exchange, IDC_DETAIL_GRAPHICS, graphicsStatic_);
+  DDX_Control(exchange, IDC_DETAIL_VRAM, memoryStatic_);
+  DDX_Control(exchange, IDC_DETAIL_CLOSE, closeButton_);
+  DDX_Control(exchange, IDC_SAVE_REPORT, saveButton_);
+  DDX_Control(exchange, IDC_USB_TYPE, usbTypeButton_);
+  DDX_Control(exchange, IDC_PCI_TYPE, pciTypeButton_);
+}
+
+BOOL CDetailDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  FitClientToBackground(m_hWnd, 500, 450);
+  LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, &background_);
+
+  static const ButtonPlacement kButtons[] = {
+      {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, 30, 164, 210, 40},
+      {&CDetailDlg::pciTypeButton_, IDB_PCI_TYPE_BUTTON, 260, 164, 210, 40},
+      {&CDetailDlg::closeButton_, IDB_DETAIL_CLOSE_BUTTON, 441, 18, 40, 40},
+      {&CDetailDlg::saveButton_, IDB_DETAIL_SAVE_BUTTON, 270, 404, 200, 36},
+  };
+  for (const ButtonPlacement& placement : kButtons) {
+    CColBtn& button = this->*placement.button;
+    button.SetStateBitmap(placement.bitmapId, this, 1, nullptr, 0);
+    button.MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);
+  }
+
+  boldFont_.Reset(CreateDialogBoldFont());
+  cpuStatic_.SetFont(boldFont_.get(), TRUE);
+  graphicsStatic_.SetFont(boldFont_.get(), TRUE);
+  memoryStatic_.SetFont(boldFont_.get(), TRUE);
+
+  const EnvironmentInfo& environment = owner_->environment();
+  cpuStatic_.SetWindowText(environment.cpuName.c_str());
+  graphicsStatic_.SetWindowText(environment.graphicsName.c_str());
+  memoryStatic_.SetWindowText(environment.vramText.c_str());
+  cpuText_ = environment.cpuName;
+  UpdateData(FALSE);
+
+  for (const StaticPlacement& placement : kStatics) {
+    ::SetWindowPos(GetDlgItem(placement.controlId), HWND_TOP, placement.x, placement.y, placement.width,
+                   placement.height, SWP_SHOWWINDOW);
+  }
+  return TRUE;
+}
+
+void CDetailDlg::OnPaint() {
+  PAINTSTRUCT paint;
+  const HDC dc = ::BeginPaint(m_hWnd, &paint);
+  {
+    ScopedPaletteSelection palette(dc, background_.palette.get(), FALSE);
+    if (background_.bitmap) {
+      ScopedMemoryDc memory(dc);
+      ScopedSelection picture(memory.get(), background_.bitmap.get());
+      ::BitBlt(dc, 0, 0, background_.width, background_.height, memory.get(), 0, 0, SRCCOPY);
+    }
+  }
+  ::EndPaint(m_hWnd, &paint);
+}
+
+HBRUSH CDetailDlg::OnCtlColor(HDC dc, HWND control, UINT) {
+  switch (::GetDlgCtrlID(control)) {
+    case IDC_DETAIL_CPU:
+    case IDC_DETAIL_GRAPHICS:
+    case IDC_DETAIL_VRAM:
+      ::SetBkMode(dc, TRANSPARENT);
+      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    default:
+      return nullptr;
+  }
+}
+
+void CDetailDlg::OnLButtonDown(UINT, POINT) { SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0); }
+
+BOOL CDetailDlg::OnCommand(UINT id, UINT code, HWND control) {
+  if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+  switch (id) {
+    case IDC_DETAIL_CLOSE:
+      EndDialog(IDOK);
+      return TRUE;
+    case IDC_SAVE_REPORT:
+      owner_->WriteReport();
+      return TRUE;
+    case IDC_USB_TYPE:
+    case IDC_PCI_TYPE:
+      OpenGuidePage(kUsbTunerSpecPage);
+      return TRUE;
+    case IDC_SPEC_TOP:
+      OpenGuidePage(kSpecTopPage);
+      return TRUE;
+    default:
+      return CDialog::OnCommand(id, code, control);
+  }
+}
+
+BOOL CDetailDlg::DestroyWindow() {
+  background_.bitmap.Reset();
+  return CDialog::DestroyWindow();
+}

@@ -1,0 +1,212 @@
+#include "ui/main_dialog.h"
+
+#include "judge/display_check_run.h"
+#include "res/resource_ids.h"
+#include "text/cp932_text.h"
+#include "ui/widgets/dialog_font.h"
+#include "ui/widgets/fit_client.h"
+#include "winfw/win_app.h"
+
+namespace {
+
+const int kClientWidth = 940;
+const int kClientHeight = 450;
+
+struct ButtonPlacement {
+  CColBtn CwznCheckerDlg2::*button;
+  int bitmapId;
+  int x, y, width, height;
+};
+
+struct StaticPlacement {
+  int controlId;
+  int x, y, width, height;
+};
+
+const StaticPlacement kStatics[] = {
+    {IDC_OS_NAME, 198, 205, 260, 30},         {IDC_OS_STATUS, 198, 239, 260, 30},
+    {IDC_MEMORY_TEXT, 635, 205, 260, 15},     {IDC_MEMORY_STATUS, 635, 225, 260, 30},
+    {IDC_DISPLAY_MESSAGE, 198, 314, 260, 30}, {IDC_CPU_MESSAGE, 635, 326, 260, 30},
+    {IDC_PROGRESS_TEXT, 450, 422, 100, 15},
+};
+
+const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,    IDB_MARK_CROSS,
+                               IDB_MARK_CROSS_CAPTION, IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED,
+                               IDB_BANNER_UNSUITABLE};
+
+}  // namespace
+
+CwznCheckerDlg2::CwznCheckerDlg2(CWnd* parent) : CDialog(IDD_MAIN_DIALOG, parent) {}
+
+CwznCheckerDlg2::~CwznCheckerDlg2() = default;
+
+void CwznCheckerDlg2::DoDataExchange(CDataExchange* exchange) {
+  CDialog::DoDataExchange(exchange);
+  DDX_Text(exchange, IDC_OS_NAME, osNameText_);
+  DDX_Text(exchange, IDC_MEMORY_TEXT, memoryText_);
+  DDX_Text(exchange, IDC_DISPLAY_MESSAGE, displayMessage_);
+  DDX_Text(exchange, IDC_CPU_MESSAGE, cpuMessage_);
+  DDX_Text(exchange, IDC_OS_STATUS, osStatus_);
+  DDX_Text(exchange, IDC_MEMORY_STATUS, memoryStatus_);
+  DDX_Control(exchange, IDC_START_CHECK, startButton_);
+  DDX_Control(exchange, IDC_SAVE_REPORT, saveButton_);
+  DDX_Control(exchange, IDC_SHOW_DETAILS, detailsButton_);
+  DDX_Control(exchange, IDC_EXIT, exitButton_);
+  DDX_Control(exchange, IDC_OPEN_SOLUTION, solutionButton_);
+  DDX_Control(exchange, IDC_OS_NAME, osNameStatic_);
+  DDX_Control(exchange, IDC_OS_STATUS, osStatusStatic_);
+  DDX_Control(exchange, IDC_MEMORY_TEXT, memoryTextStatic_);
+  DDX_Control(exchange, IDC_MEMORY_STATUS, memoryStatusStatic_);
+  DDX_Control(exchange, IDC_DISPLAY_MESSAGE, displayMessageStatic_);
+  DDX_Control(exchange, IDC_CPU_MESSAGE, cpuMessageStatic_);
+  DDX_Text(exchange, IDC_PROGRESS_TEXT, progressText_);
+  DDX_Control(exchange, IDC_PROGRESS_TEXT, progressStatic_);
+}
+
+BOOL CwznCheckerDlg2::OnInitDialog() {
+  CDialog::OnInitDialog();
+  dwm_.DisableComposition();
+
+  char path[260] = {};
+  ::GetModuleFileNameA(nullptr, path, sizeof(path) - 1);
+  moduleFolder_ = CutAtLastBackslash(path);
+
+  FitClientToBackground(m_hWnd, kClientWidth, kClientHeight);
+
+  const HINSTANCE module = AfxGetInstanceHandle();
+  LoadBackgroundPicture(module, IDB_START_PAGE, m_hWnd, &startPage_);
+  LoadBackgroundPicture(module, IDB_RESULT_PAGE, m_hWnd, &resultPage_);
+  for (int id : kVerdictBitmaps) {
+    OwnedBitmap bitmap(::LoadBitmapA(module, MAKEINTRESOURCEA(id)));
+    if (bitmap) verdictBitmaps_[id] = std::move(bitmap);
+  }
+
+  SetUpButtons();
+
+  statusTextColor_ = 255;
+  boldFont_.Reset(CreateDialogBoldFont());
+  osNameStatic_.SetFont(boldFont_.get());
+  memoryTextStatic_.SetFont(boldFont_.get());
+
+  SetPage(0);
+  PlaceStatics();
+  SetDisplayCheckMainWindow(m_hWnd);
+  SetWindowText("　ソラリオ　");
+  return TRUE;
+}
+
+void CwznCheckerDlg2::SetUpButtons() {
+  static const ButtonPlacement kButtons[] = {
+      {&CwznCheckerDlg2::startButton_, IDB_START_BUTTON, 365, 358, 210, 40},
+      {&CwznCheckerDlg2::saveButton_, IDB_SAVE_BUTTON, 725, 400, 200, 36},
+      {&CwznCheckerDlg2::detailsButton_, IDB_DETAILS_BUTTON, 645, 88, 250, 40},
+      {&CwznCheckerDlg2::exitButton_, IDB_EXIT_BUTTON, 883, 18, 40, 40},
+      {&CwznCheckerDlg2::solutionButton_, IDB_SOLUTION_BUTTON, 293, 335, 160, 36},
+  };
+  for (const ButtonPlacement& placement : kButtons) {
+    CColBtn& button = this->*placement.button;
+    button.SetStateBitmap(placement.bitmapId, this, 1, nullptr, 0);
+    button.MoveWindow(placement.x, placement.y, placement.width, placement.height);
+  }
+}
+
+void CwznCheckerDlg2::PlaceStatics() {
+  for (const StaticPlacement& placement : kStatics) {
+    ::SetWindowPos(GetDlgItem(placement.controlId), HWND_TOP, placement.x, placement.y, placement.width,
+                   placement.height, SWP_SHOWWINDOW);
+  }
+}
+
+void CwznCheckerDlg2::SetPage(int page) {
+  CColBtn* const all[] = {&startButton_, &detailsButton_, &saveButton_, &solutionButton_, &exitButton_};
+  for (CColBtn* button : all) button->ShowWindow(SW_HIDE);
+  if (page == 0) {
+    page_ = 0;
+    startButton_.ShowWindow(SW_SHOW);
+    exitButton_.ShowWindow(SW_SHOW);
+  } else if (page == 1) {
+    page_ = 1;
+    exitButton_.ShowWindow(SW_SHOW);
+    detailsButton_.ShowWindow(SW_SHOW);
+    saveButton_.ShowWindow(SW_SHOW);
+    progressStatic_.ShowWindow(SW_HIDE);
+  }
+}
+
+void CwznCheckerDlg2::OnPaint() {
+  PAINTSTRUCT paint;
+  const HDC dc = ::BeginPaint(m_hWnd, &paint);
+  {
+    ScopedPaletteSelection startPalette(dc, startPage_.dib.header ? startPage_.palette.get() : nullptr, FALSE);
+    ScopedPaletteSelection resultPalette(dc, resultPage_.dib.header ? resultPage_.palette.get() : nullptr, FALSE);
+    const BackgroundPicture& background = page_ == 0 ? startPage_ : resultPage_;
+    if (background.bitmap) {
+      ScopedMemoryDc memory(dc);
+      ScopedSelection picture(memory.get(), background.bitmap.get());
+      ::BitBlt(dc, 0, 0, background.width, background.height, memory.get(), 0, 0, SRCCOPY);
+    }
+  }
+  ::EndPaint(m_hWnd, &paint);
+  PaintVerdictPictures();
+}
+
+HBRUSH CwznCheckerDlg2::OnCtlColor(HDC dc, HWND control, UINT) {
+  switch (::GetDlgCtrlID(control)) {
+    case IDC_OS_NAME:
+    case IDC_MEMORY_TEXT:
+    case IDC_PROGRESS_TEXT:
+      ::SetBkMode(dc, TRANSPARENT);
+      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    case IDC_DISPLAY_MESSAGE:
+    case IDC_CPU_MESSAGE:
+    case IDC_OS_STATUS:
+    case IDC_MEMORY_STATUS:
+      ::SetBkMode(dc, TRANSPARENT);
+      ::SetTextColor(dc, statusTextColor_);
+      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    default:
+      return nullptr;
+  }
+}
+
+void CwznCheckerDlg2::OnLButtonDown(UINT, POINT) {
+  // The window has no caption: the whole background is its handle.
+  SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+BOOL CwznCheckerDlg2::OnCommand(UINT id, UINT code, HWND control) {
+  if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+  switch (id) {
+    case IDC_START_CHECK:
+      OnStartCheck();
+      return TRUE;
+    case IDC_SAVE_REPORT:
+      WriteReport();
+      return TRUE;
+    case IDC_SHOW_DETAILS:
+      OnShowDetails();
+      return TRUE;
+    case IDC_EXIT:
+      OnExit();
+      return TRUE;
+    case IDC_OPEN_SOLUTION:
+      OnOpenSolution();
+      return TRUE;
+    default:
+      return CDialog::OnCommand(id, code, control);
+  }
+}
+
+void CwznCheckerDlg2::OnExit() { OnOK(); }
+
+void CwznCheckerDlg2::OnDestroy() {
+  CDialog::OnDestroy();
+  if (checkTimer_) ::KillTimer(m_hWnd, checkTimer_);
+  checkTimer_ = 0;
+}
+
+BOOL CwznCheckerDlg2::DestroyWindow() {
+  startPage_.bitmap.Reset();
+  resultPage_.bitmap.Reset();
+  return CDialog::DestroyWindow();
+}

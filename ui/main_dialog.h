@@ -1,0 +1,84 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "app/dwm_control.h"
+#include "ui/environment_info.h"
+#include "ui/verdict.h"
+#include "ui/widgets/col_btn.h"
+#include "ui/widgets/dib_bitmap.h"
+#include "ui/widgets/gdi_owners.h"
+#include "winfw/dialog.h"
+
+// The program's main window: a start page with the start and exit buttons,
+// the timed display check, then the result page with its marks.
+class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
+ public:
+  explicit CwznCheckerDlg2(CWnd* parent = nullptr);
+  ~CwznCheckerDlg2() override;
+
+  BOOL DestroyWindow() override;
+
+  // Composes the report of the last check and saves it where the user says.
+  void WriteReport();
+
+  HPALETTE ButtonPalette() const override { return startPage_.palette.get(); }
+  const EnvironmentInfo& environment() const { return environment_; }
+
+ protected:
+  void DoDataExchange(CDataExchange* exchange) override;
+  BOOL OnInitDialog() override;
+  void OnPaint() override;
+  void OnTimer(UINT_PTR timerId) override;
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
+  void OnLButtonDown(UINT flags, POINT point) override;
+  BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  void OnDestroy() override;
+
+ private:
+  void OnStartCheck();
+  void GatherEnvironment();
+  void RunCheckStep();
+  void SetPage(int page);
+  void ShowVerdict();
+  void PaintVerdictPictures();
+  void OnOpenSolution();
+  void OnShowDetails();
+  void OnExit();
+  void SetUpButtons();
+  void PlaceStatics();
+
+  BackgroundPicture startPage_;
+  BackgroundPicture resultPage_;
+  std::string moduleFolder_;
+  EnvironmentInfo environment_;
+  int retriesLeft_ = 0;
+  UINT_PTR checkTimer_ = 0;
+  CDwmControl dwm_;
+
+  std::string osNameText_;
+  std::string memoryText_;
+  std::string displayMessage_;
+  std::string cpuMessage_;
+  std::string osStatus_;
+  std::string memoryStatus_;
+  int page_ = 0;
+
+  CColBtn startButton_;
+  CColBtn saveButton_;
+  CColBtn detailsButton_;
+  CColBtn exitButton_;
+  CColBtn solutionButton_;
+  COLORREF statusTextColor_ = RGB(255, 0, 0);
+  OwnedFont boldFont_;
+  VerdictState verdict_;
+  std::map<int, OwnedBitmap> verdictBitmaps_;
+
+  CWnd osNameStatic_, osStatusStatic_, memoryTextStatic_, memoryStatusStatic_;
+  CWnd displayMessageStatic_, cpuMessageStatic_;
+  std::string progressText_;
+  CWnd progressStatic_;
+};

@@ -1,0 +1,107 @@
+// The start button and the timed display check of the main dialog.
+#include <cstdio>
+
+#include "judge/display_check_run.h"
+#include "judge/judge_log.h"
+#include "probe/directdraw_probe.h"
+#include "probe/display_device.h"
+#include "probe/os_probes.h"
+#include "probe/wmi_queries.h"
+#include "res/resource_ids.h"
+#include "ui/check_time.h"
+#include "ui/main_dialog.h"
+#include "ui/memory_figures.h"
+#include "ui/string_resource.h"
+#include "winfw/win_app.h"
+
+namespace {
+
+const UINT_PTR kCheckTimerId = 123;
+const UINT kFirstRunDelay = 100;
+const UINT kRetryDelay = 500;
+const int kRetries = 3;
+
+// The detail dialog's video memory line: the driver's registry figure, or
+// DirectDraw's when the registry has none; empty when neither knows.
+std::string VideoMemoryText(int registryMegabytes, int directDrawMegabytes) {
+  const int megabytes = registryMegabytes ? registryMegabytes : directDrawMegabytes;
+  if (megabytes <= 0) return std::string();
+  char text[32];
+  ::wsprintfA(text, "%d MB", megabytes);
+  return text;
+}
+
+}  // namespace
+
+void CwznCheckerDlg2::OnStartCheck() {
+  startButton_.EnableWindow(FALSE);
+  detailsButton_.EnableWindow(FALSE);
+  progressText_ = "判定中";
+  UpdateData(FALSE);
+  UpdateWindow();
+
+  GatherEnvironment();
+
+  retriesLeft_ = kRetries;
+  checkTimer_ = ::SetTimer(m_hWnd, kCheckTimerId, kFirstRunDelay, nullptr);
+  startButton_.EnableWindow(TRUE);
+}
+
+void CwznCheckerDlg2::GatherEnvironment() {
+  const HWND videoWindow = GetDlgItem(IDC_VIDEO_WINDOW);
+  DISPLAY_DEVICEA device = {};
+  device.cb = sizeof(device);
+  FindWindowDisplayDevice(videoWindow, &device);
+  ParsePciIds(device, &environment_.vendorId, &environment_.deviceId);
+  const std::string deviceIdText(device.DeviceID, strnlen(device.DeviceID, sizeof(device.DeviceID)));
+  JudgeTrace("VendorId = %08x DeviceId = %08x", environment_.vendorId, environment_.deviceId);
+
+  int registryMegabytes = 0;
+  int directDrawMegabytes = 0;
+  GetRegistryVideoMemory(device, &registryMegabytes);
+  GetMonitorVideoMemory(videoWindow, &directDrawMegabytes);
+  JudgeTrace("vmb  = %d", registryMegabytes);
+  JudgeTrace("vmb2 = %d", directDrawMegabytes);
+  environment_.vramText = VideoMemoryText(registryMegabytes, directDrawMegabytes);
+
+  int position = 0;
+  WmiFindVideoController(deviceIdText, &position);
+  WmiGetOsName(&environment_.osName);
+  WmiGetCpuName(&environment_.cpuName);
+
+  double installedBytes = 0.0;
+  WmiGetInstalledMemory(&installedBytes);
+  std::string totalPhysical;
+  if (MegabytesFromInstalledBytes(installedBytes) == 0) WmiGetTotalPhysicalMemory(&totalPhysical);
+  const MemoryFigures memory = JudgeMemory(installedBytes, totalPhysical, IsRunningOnWow64());
+  environment_.memoryText = memory.text;
+  environment_.memoryClass = memory.memoryClass;
+  environment_.memoryShort = memory.memoryShort;
+
+  WmiGetVideoControllerName(position, &environment_.graphicsName);
+}
+
+void CwznCheckerDlg2::OnTimer(UINT_PTR timerId) {
+  if (timerId == kCheckTimerId) RunCheckStep();
+}
+
+void CwznCheckerDlg2::RunCheckStep() {
+  ::KillTimer(m_hWnd, checkTimer_);
+  checkTimer_ = 0;
+  environment_.judge = JudgeResult();
+  const int answer = RunDisplayCheck(&environment_.judge, environment_.vendorId, environment_.deviceId);
+  if (answer && environment_.judge.retryFromStart && retriesLeft_ > 0) {
+    --retriesLeft_;
+    checkTimer_ = ::SetTimer(m_hWnd, kCheckTimerId, kRetryDelay, nullptr);
+    return;
+  }
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  environment_.checkTime = FormatCheckTime(now);
+  ShowVerdict();
+  if (environment_.judge.retryFromStart) {
+    const std::string text = LoadStringResource(IDS_COPP_RETRY_WARNING);
+    const std::string caption = LoadStringResource(IDS_PROGRAM_TITLE);
+    ::MessageBoxA(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
+  }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "ui/widgets/gdi_owners.h"
+
+// Packed DIB resources (header, colour table, pixels) turned into palettes
+// and device-dependent bitmaps.
+
+// A locked RT_BITMAP resource of the program; both null when it is missing.
+struct DibResource {
+  const BITMAPINFOHEADER* header = nullptr;
+  size_t size = 0;
+};
+DibResource FindDibResource(HINSTANCE module, int resourceId);
+
+// Colour-table entries the header declares (0 for depths without a table).
+int DibColorCount(const BITMAPINFOHEADER& header);
+
+// Whether the header, its colour table of `colorEntries` and its pixels fit
+// inside `size` bytes; a bad resource must not read past itself.
+bool DibFitsIn(const BITMAPINFOHEADER& header, size_t size, int colorEntries);
+
+// The bitmap of a packed DIB for the window that asks (owner of the two
+// failure boxes and source of the device context); null after a failure.
+HBITMAP LoadDibBitmap(const BITMAPINFOHEADER* dib, size_t dibSize, HWND asker);
+
+// Fills `palette` from the DIB's colour table (256 entries when the header
+// says 0); true when it now holds a palette.
+bool CreatePaletteFromDib(const BITMAPINFOHEADER* dib, size_t dibSize, OwnedPalette* palette);
+
+// A background picture: the palette of its table and the bitmap made through
+// it for `window`. The pixels start after the header and 256 entries,
+// whatever the header says.
+struct BackgroundPicture {
+  DibResource dib;
+  OwnedPalette palette;
+  OwnedBitmap bitmap;
+  int width = 0;
+  int height = 0;
+};
+bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BackgroundPicture* picture);
+
+// The failure boxes go through here so tests can see them.
+using DibErrorBox = int (*)(HWND owner, const char* text, const char* caption, UINT style);
+DibErrorBox SetDibErrorBox(DibErrorBox box);

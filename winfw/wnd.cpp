@@ -1,0 +1,10 @@
+#include "winfw/wnd.h"
+
+std::string CWnd::GetWindowText() const {
+  const int length = ::GetWindowTextLengthA(m_hWnd);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
