@@ -60,6 +60,3 @@ BOOL CwznCheckerApp::InitInstance() {
   ::CoUninitialize();
   return FALSE;
 }
-
-// The one application object of the process.
-CwznCheckerApp theApp;

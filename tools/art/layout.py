@@ -1,0 +1,103 @@
+"""Where the program puts its controls over the pictures.
+
+Rectangles are (left, top, right, bottom) with right and bottom exclusive,
+in pixels of the picture they sit on. The dialog templates place the same
+controls at these spots, so keep both in step.
+"""
+
+MAIN_SIZE = (940, 450)
+DETAIL_SIZE = (500, 450)
+
+TITLE_BAND_BOTTOM = 62  # first row below the white title band
+
+# Main window, result page (237) and start page (226)
+EXIT_BUTTON = (883, 18, 923, 58)
+BANNER_PANEL = (30, 68, 910, 150)
+BANNER = (150, 78, 630, 138)
+DETAILS_BUTTON = (645, 88, 895, 128)
+OS_BOX = (30, 165, 465, 275)
+MEMORY_BOX = (475, 165, 910, 275)
+GRAPHICS_BOX = (30, 280, 465, 392)
+OTHER_BOX = (475, 280, 910, 392)
+BOX_BAND_HEIGHT = 20
+
+OS_MARK = (57, 204, 107, 254)
+MEMORY_MARK = (497, 204, 547, 254)
+GRAPHICS_MARK = (57, 309, 107, 359)
+OTHER_MARK = (497, 309, 633, 359)
+
+OS_NAME_TEXT = (198, 205, 458, 235)
+OS_STATUS_TEXT = (198, 239, 458, 269)
+MEMORY_TEXT = (635, 205, 895, 220)
+MEMORY_STATUS_TEXT = (635, 225, 895, 255)
+DISPLAY_TEXT = (198, 314, 458, 344)
+OTHER_TEXT = (635, 326, 895, 356)
+SOLUTION_BUTTON = (293, 335, 453, 371)
+SAVE_BUTTON = (725, 400, 925, 436)
+PROGRESS_TEXT = (450, 422, 550, 437)
+START_BUTTON = (365, 358, 575, 398)
+CAUTION_PANEL = (150, 148, 790, 346)
+
+# Small grey captions in front of the value texts: (left, top, text)
+RESULT_CAPTIONS = (
+    (112, 208, "ご利用の環境"),
+    (112, 242, "判定結果"),
+    (552, 208, "ご利用の環境"),
+    (552, 228, "判定結果"),
+    (112, 317, "判定結果"),
+)
+
+# Detail dialog (235)
+DETAIL_CLOSE_BUTTON = (441, 18, 481, 58)
+SPEC_BOX = (18, 70, 482, 225)
+USB_BUTTON = (30, 164, 240, 204)
+PCI_BUTTON = (260, 164, 470, 204)
+ENVIRONMENT_BOX = (18, 240, 482, 395)
+DETAIL_CPU_TEXT = (85, 290, 460, 320)
+DETAIL_GRAPHICS_TEXT = (153, 333, 458, 346)
+DETAIL_VRAM_TEXT = (153, 351, 458, 366)
+DETAIL_SAVE_BUTTON = (270, 404, 470, 440)
+DETAIL_LABELS = (
+    (30, 292, "CPU"),
+    (30, 333, "グラフィック"),
+    (30, 351, "VRAM"),
+)
+
+# Areas that must stay one plain colour on each background, because a
+# control or a transparent static text is drawn over them.
+PLAIN_AREAS = {
+    226: (EXIT_BUTTON, START_BUTTON, PROGRESS_TEXT),
+    237: (EXIT_BUTTON, BANNER, DETAILS_BUTTON, OS_MARK, MEMORY_MARK, GRAPHICS_MARK, OTHER_MARK,
+          OS_NAME_TEXT, OS_STATUS_TEXT, MEMORY_TEXT, MEMORY_STATUS_TEXT, DISPLAY_TEXT, OTHER_TEXT,
+          SOLUTION_BUTTON, SAVE_BUTTON, PROGRESS_TEXT),
+    235: (DETAIL_CLOSE_BUTTON, USB_BUTTON, PCI_BUTTON, DETAIL_CPU_TEXT, DETAIL_GRAPHICS_TEXT,
+          DETAIL_VRAM_TEXT, DETAIL_SAVE_BUTTON),
+}
+
+# Pictures drawn over a background: id -> (background id, top-left corner)
+PLACED_ON = {
+    230: (226, START_BUTTON[:2]),
+    232: (237, SAVE_BUTTON[:2]),
+    233: (237, DETAILS_BUTTON[:2]),
+    240: (237, EXIT_BUTTON[:2]),
+    241: (237, SOLUTION_BUTTON[:2]),
+    249: (235, USB_BUTTON[:2]),
+    250: (235, PCI_BUTTON[:2]),
+    238: (235, DETAIL_CLOSE_BUTTON[:2]),
+    239: (235, DETAIL_SAVE_BUTTON[:2]),
+    242: (237, OS_MARK[:2]),
+    243: (237, OS_MARK[:2]),
+    244: (237, OS_MARK[:2]),
+    245: (237, OTHER_MARK[:2]),
+    246: (237, BANNER[:2]),
+    247: (237, BANNER[:2]),
+    248: (237, BANNER[:2]),
+}
+
+SIZES = {
+    226: MAIN_SIZE, 237: MAIN_SIZE, 235: DETAIL_SIZE,
+    230: (210, 160), 232: (200, 144), 233: (250, 160), 240: (40, 160), 241: (160, 144),
+    249: (210, 160), 250: (210, 160), 238: (40, 160), 239: (200, 144),
+    242: (50, 50), 243: (50, 50), 244: (50, 50), 245: (136, 50),
+    246: (480, 60), 247: (480, 60), 248: (480, 60),
+}
