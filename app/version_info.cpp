@@ -11,9 +11,9 @@ namespace {
 
 // In the order of the fields.
 const char* const kKeys[CVersionInfo::kFieldCount] = {
-    "Comments",     "CompanyName",      "FileDescription", "FileVersion",
-    "InternalName", "LegalCopyright",   "LegalTrademarks", "OriginalFilename",
-    "PrivateBuild", "ProductName",      "ProductVersion",  "SpecialBuild",
+    "Comments",     "CompanyName",    "FileDescription", "FileVersion",
+    "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
+    "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild",
 };
 
 struct Translation {

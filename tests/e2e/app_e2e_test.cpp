@@ -1,0 +1,276 @@
+// The real program under Wine, driven from outside as a person would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource_ids.h"
+#include "tests/e2e/checker_process.h"
+#include "tests/e2e/prefix_fixtures.h"
+#include "tests/e2e/window_probe.h"
+#include "tests/graph_support/ball_source_dll.h"
+
+namespace {
+
+const DWORD kShowTimeout = 30000;
+const DWORD kVerdictTimeout = 90000;
+
+std::string WindowsPath(std::string path) {
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
+const std::string kProgram = WindowsPath(QOR_CHECKER_EXE);
+const std::string kRecorder = WindowsPath(IEXPLORE_RECORDER_EXE);
+const std::string kArtifacts = WindowsPath(E2E_ARTIFACT_DIR);
+
+const char kUnsupportedOs[] =
+    "対応外のOSで実行されているため本プログラムは起動できません。\r\n\r\n"
+    "本プログラムを実行するためには以下のスペックが必要です。\r\n\r\n"
+    "日本語版Windows 7\r\n日本語版Windows Vista";
+const char kRetryWarning[] =
+    "COPP判定が正しく行えませんでした。再度実行してください。\r\n"
+    "マルチモニタ環境の場合はシングルモニタにして、実行してください。";
+
+std::string HighDefinitionMessage() {
+  std::string message(44, ' ');
+  for (int i = 0; i < 16; ++i) message += "　";
+  return message + "ハイビジョンで表示可能です";
+}
+
+std::string Scenario(const char* scenario) { return std::string("SIMULATED_DRIVER_SCENARIO=") + scenario; }
+
+bool OnResultPage(HWND window) { return ControlVisible(window, IDC_SAVE_REPORT); }
+
+void ExpectRect(HWND window, int id, int x, int y, int width, int height) {
+  const RECT rect = ControlClientRect(window, id);
+  EXPECT_EQ(rect.left, x) << "control " << id;
+  EXPECT_EQ(rect.top, y) << "control " << id;
+  EXPECT_EQ(rect.right - rect.left, width) << "control " << id;
+  EXPECT_EQ(rect.bottom - rect.top, height) << "control " << id;
+}
+
+// The picture the program should have painted at (x, y), compared pixel by pixel.
+void ExpectPicture(HWND window, int bitmapId, int x, int y, int width, int height) {
+  const Pixels picture = LoadPictureResource(kProgram, bitmapId);
+  ASSERT_GT(picture.width, 0) << bitmapId;
+  const Pixels shown = CaptureClient(window, RECT{x, y, x + width, y + height});
+  EXPECT_EQ(CountDifferences(shown, picture, width, height), 0) << "picture " << bitmapId << " at " << x << "," << y;
+}
+
+void SaveArtifact(HWND window, const char* name) {
+  CreateDirectoryA(kArtifacts.c_str(), nullptr);
+  SaveClientScreenshot(window, kArtifacts + "\\" + name + ".bmp");
+}
+
+class CheckerAppTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (simRendererRegistered_) simRenderer_.Unregister();
+  }
+  void UseSimulatedDriver() {
+    ASSERT_EQ(S_OK, simRenderer_.Register());
+    simRendererRegistered_ = true;
+  }
+  // Starts the check and waits for the result page.
+  void RunCheck(HWND window) {
+    PressButton(window, IDC_START_CHECK);
+    ASSERT_TRUE(WaitUntil([&] { return OnResultPage(window); }, kVerdictTimeout));
+    Sleep(300);  // the repaint after the verdict
+  }
+
+  SimRendererDll simRenderer_;
+  bool simRendererRegistered_ = false;
+};
+
+TEST_F(CheckerAppTest, StartPageHasItsClassSizeAndButtons) {
+  CheckerProcess checker(kProgram);
+  ASSERT_TRUE(checker.Started());
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  Sleep(500);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof(className));
+  EXPECT_STREQ(className, "wznCheckerClass");
+  const SIZE client = ClientSize(window);
+  EXPECT_EQ(client.cx, 940);
+  EXPECT_EQ(client.cy, 450);
+  EXPECT_EQ(WindowTextOf(window), "　ソラリオ　");
+
+  ExpectRect(window, IDC_START_CHECK, 365, 358, 210, 40);
+  ExpectRect(window, IDC_EXIT, 883, 18, 40, 40);
+  ExpectRect(window, IDC_SAVE_REPORT, 725, 400, 200, 36);
+  ExpectRect(window, IDC_SHOW_DETAILS, 645, 88, 250, 40);
+  ExpectRect(window, IDC_OPEN_SOLUTION, 293, 335, 160, 36);
+  ExpectRect(window, IDC_OS_NAME, 198, 205, 260, 30);
+  ExpectRect(window, IDC_PROGRESS_TEXT, 450, 422, 100, 15);
+  EXPECT_TRUE(ControlVisible(window, IDC_START_CHECK));
+  EXPECT_TRUE(ControlVisible(window, IDC_EXIT));
+  for (int hidden : {IDC_SAVE_REPORT, IDC_SHOW_DETAILS, IDC_OPEN_SOLUTION, IDC_VIDEO_WINDOW}) {
+    EXPECT_FALSE(ControlVisible(window, hidden)) << hidden;
+  }
+  // The background and the start button's normal look, as the pictures hold them.
+  ExpectPicture(window, IDB_START_PAGE, 0, 0, 360, 150);
+  ExpectPicture(window, IDB_START_BUTTON, 365, 358, 210, 40);
+  SaveArtifact(window, "start-page");
+}
+
+TEST_F(CheckerAppTest, SecondStartBringsTheFirstWindowToTheFrontAndEnds) {
+  CheckerProcess first(kProgram);
+  const HWND window = first.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetForegroundWindow(other);
+  WaitUntil([&] { return GetForegroundWindow() == other; }, 2000);
+
+  CheckerProcess second(kProgram);
+  DWORD exitCode = 1;
+  ASSERT_TRUE(second.WaitForExit(kShowTimeout, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_TRUE(ProcessWindows(second.ProcessId(), "wznCheckerClass").empty());
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }, 3000));
+  DestroyWindow(other);
+}
+
+TEST_F(CheckerAppTest, UnsupportedWindowsVersionsAreRefusedWithTheBox) {
+  for (const char* version : {"winxp", "win8", "win2008"}) {
+    ScopedWindowsVersion asVersion("qorChecker.exe", version);
+    CheckerProcess checker(kProgram);
+    const HWND box = checker.WaitForMessageBox(kShowTimeout);
+    ASSERT_TRUE(box) << version;
+    EXPECT_EQ(MessageBoxText(box), kUnsupportedOs) << version;
+    EXPECT_EQ(WindowTextOf(box), "ソラリオ") << version;
+    EXPECT_TRUE(ProcessWindows(checker.ProcessId(), "wznCheckerClass").empty()) << version;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(checker.WaitForExit(10000)) << version;
+  }
+}
+
+struct VerdictCase {
+  const char* name;
+  const char* scenario;  // null: the platform's renderer
+  std::string displayMessage;
+  int displayMark;
+  int banner;
+  bool solutionVisible;
+  bool detailsEnabled;
+  const char* solutionPage;
+};
+
+class CheckerVerdictTest : public CheckerAppTest, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(CheckerVerdictTest, ResultPageShowsTheVerdict) {
+  const VerdictCase& c = GetParam();
+  if (c.scenario) UseSimulatedDriver();
+  ScopedBrowserRecorder recorder(kRecorder, kArtifacts + "\\iexplore-" + c.name + ".txt");
+  CreateDirectoryA(kArtifacts.c_str(), nullptr);
+  ASSERT_TRUE(recorder.Installed());
+
+  CheckerProcess checker(kProgram, {Scenario(c.scenario ? c.scenario : "")});
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  RunCheck(window);
+
+  EXPECT_EQ(ControlText(window, IDC_DISPLAY_MESSAGE), c.displayMessage);
+  EXPECT_EQ(ControlText(window, IDC_OS_STATUS), "対応しています");
+  EXPECT_FALSE(ControlText(window, IDC_OS_NAME).empty());
+  EXPECT_NE(ControlText(window, IDC_MEMORY_TEXT).find(" MB"), std::string::npos);
+  EXPECT_FALSE(ControlVisible(window, IDC_START_CHECK));
+  EXPECT_FALSE(ControlVisible(window, IDC_PROGRESS_TEXT));
+  EXPECT_TRUE(ControlVisible(window, IDC_EXIT));
+  EXPECT_TRUE(ControlVisible(window, IDC_SHOW_DETAILS));
+  EXPECT_EQ(ControlEnabled(window, IDC_SHOW_DETAILS), c.detailsEnabled);
+  EXPECT_EQ(ControlVisible(window, IDC_OPEN_SOLUTION), c.solutionVisible);
+
+  ExpectPicture(window, IDB_MARK_DOUBLE_CIRCLE, 57, 204, 50, 50);
+  ExpectPicture(window, c.displayMark, 57, 309, 50, 50);
+  ExpectPicture(window, c.banner, 150, 78, 480, 60);
+  ExpectPicture(window, IDB_RESULT_PAGE, 0, 0, 140, 70);
+  SaveArtifact(window, (std::string("result-") + c.name).c_str());
+
+  if (c.solutionPage) {
+    PressButton(window, IDC_OPEN_SOLUTION);
+    ASSERT_TRUE(recorder.WaitForRecord(20000));
+    std::string folder = kProgram.substr(0, kProgram.rfind('\\'));
+    EXPECT_EQ(recorder.Recorded(), folder + c.solutionPage + "\n");
+  }
+}
+
+const std::string kNoCoppMessage = "グラフィック機能がCOPPに対応していません";
+
+// The test prefix's memory is far above 4 GB, so the banner follows the display.
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, CheckerVerdictTest,
+    ::testing::Values(
+        VerdictCase{"high-definition", "connector=5;protection=5", HighDefinitionMessage(), IDB_MARK_DOUBLE_CIRCLE,
+                    IDB_BANNER_SUITABLE, false, true, nullptr},
+        VerdictCase{"downscaled", "connector=0;protection=0", "52万画素ダウンスケーリングにて表示されます",
+                    IDB_MARK_CIRCLE, IDB_BANNER_LIMITED, true, true, "\\GUIDE\\error06.htm"},
+        VerdictCase{"no-hdcp", "connector=5;protection=5;hdcpTakes=0",
+                    "グラフィック環境もしくはディスプレイがHDCPに対応していません", IDB_MARK_CROSS,
+                    IDB_BANNER_UNSUITABLE, true, false, "\\GUIDE\\error03-1.htm"},
+        VerdictCase{"not-displayable", nullptr, kNoCoppMessage, IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false,
+                    "\\GUIDE\\error01.htm"}),
+    [](const ::testing::TestParamInfo<VerdictCase>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name) ch = ch == '-' ? '_' : ch;
+      return name;
+    });
+
+TEST_F(CheckerAppTest, RetryAskedOnEveryRunWarnsAfterTheVerdict) {
+  UseSimulatedDriver();
+  CheckerProcess checker(kProgram, {Scenario("sessionStart=0xC026251E")});
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  PressButton(window, IDC_START_CHECK);
+  const HWND box = checker.WaitForMessageBox(kVerdictTimeout);
+  ASSERT_TRUE(box);
+  // By the time the box shows, the result page is already there.
+  EXPECT_TRUE(OnResultPage(window));
+  EXPECT_EQ(ControlText(window, IDC_DISPLAY_MESSAGE), kNoCoppMessage);
+  EXPECT_EQ(MessageBoxText(box), kRetryWarning);
+  EXPECT_EQ(WindowTextOf(box), "ソラリオ for UT-750");
+  EXPECT_EQ(GetWindow(box, GW_OWNER), window);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ProcessWindows(checker.ProcessId(), "#32770").empty(); }, 5000));
+  EXPECT_TRUE(ControlVisible(window, IDC_OPEN_SOLUTION));
+}
+
+TEST_F(CheckerAppTest, SolutionPageIsBelowAFolderWhoseNameEndsIn0x5C) {
+  // 表 is 0x95 0x5C and ソ is 0x83 0x5C in code page 932.
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "表示ソ";
+  ScopedProgramCopy copy(kProgram, folder);
+  ASSERT_TRUE(copy.Copied());
+  ScopedBrowserRecorder recorder(kRecorder, std::string(temp) + "iexplore-cp932.txt");
+  ASSERT_TRUE(recorder.Installed());
+
+  CheckerProcess checker(copy.Path(), {Scenario("")});
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  RunCheck(window);
+  PressButton(window, IDC_OPEN_SOLUTION);
+  ASSERT_TRUE(recorder.WaitForRecord(20000));
+  EXPECT_EQ(recorder.Recorded(), folder + "\\GUIDE\\error01.htm\n");
+}
+
+TEST_F(CheckerAppTest, ExitButtonAndEscapeEndTheProgram) {
+  for (bool escape : {false, true}) {
+    CheckerProcess checker(kProgram);
+    const HWND window = checker.WaitForMainWindow(kShowTimeout);
+    ASSERT_TRUE(window);
+    if (escape) {
+      PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    } else {
+      PressButton(window, IDC_EXIT);
+    }
+    DWORD exitCode = 1;
+    EXPECT_TRUE(checker.WaitForExit(10000, &exitCode)) << escape;
+    EXPECT_EQ(exitCode, 0u) << escape;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// One start of the real program in this prefix. The process is ended and
+// waited for when the object goes, whatever the test did with it.
+class CheckerProcess {
+ public:
+  // `exePath` is the program to start; `environment` entries "NAME=value"
+  // are added to this process's environment for the child only.
+  CheckerProcess(const std::string& exePath, const std::vector<std::string>& environment = {});
+  ~CheckerProcess();
+  CheckerProcess(const CheckerProcess&) = delete;
+  CheckerProcess& operator=(const CheckerProcess&) = delete;
+
+  bool Started() const { return process_ != nullptr; }
+  DWORD ProcessId() const { return processId_; }
+  // The main window of this process, once it shows; null after the timeout.
+  HWND WaitForMainWindow(DWORD timeoutMs) const;
+  // True when the process ended within the timeout; its exit code then.
+  bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+  // A message box (dialog class window) of this process, once it shows.
+  HWND WaitForMessageBox(DWORD timeoutMs) const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+};
+
+// Top-level windows of the given class that belong to a process.
+std::vector<HWND> ProcessWindows(DWORD processId, const char* className);

@@ -1,0 +1,109 @@
+#include "tests/e2e/prefix_fixtures.h"
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string text(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  if (!text.empty()) ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr);
+  CloseHandle(file);
+  text.resize(read);
+  return text;
+}
+
+}  // namespace
+
+namespace {
+
+const char kOverrides[] = "Software\\Wine\\DllOverrides";
+
+// The browser ShellExecute finds first is the one in the system folder; Wine
+// prefers its builtin there unless told to take the file as it is.
+void SetBrowserOverride(bool native) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  if (native) {
+    RegSetValueExA(key, "iexplore.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>("native"), 7);
+  } else {
+    RegDeleteValueA(key, "iexplore.exe");
+  }
+  RegCloseKey(key);
+}
+
+}  // namespace
+
+ScopedBrowserRecorder::ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile)
+    : recordFile_(recordFile) {
+  char systemFolder[MAX_PATH];
+  GetSystemDirectoryA(systemFolder, MAX_PATH);
+  char programFiles[MAX_PATH];
+  ExpandEnvironmentStringsA("%ProgramFiles%\\Internet Explorer\\iexplore.exe", programFiles, MAX_PATH);
+  browsers_ = {std::string(systemFolder) + "\\iexplore.exe", programFiles};
+  DeleteFileA(recordFile_.c_str());
+  SetEnvironmentVariableA("IEXPLORE_RECORD_FILE", recordFile_.c_str());
+  installed_ = true;
+  for (const std::string& browser : browsers_) {
+    const std::string backup = browser + ".solario-backup";
+    if (GetFileAttributesA(backup.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        !CopyFileA(browser.c_str(), backup.c_str(), FALSE)) {
+      installed_ = false;
+      continue;
+    }
+    installed_ = CopyFileA(recorderExe.c_str(), browser.c_str(), FALSE) && installed_;
+  }
+  SetBrowserOverride(true);
+}
+
+ScopedBrowserRecorder::~ScopedBrowserRecorder() {
+  SetEnvironmentVariableA("IEXPLORE_RECORD_FILE", nullptr);
+  SetBrowserOverride(false);
+  for (const std::string& browser : browsers_) {
+    const std::string backup = browser + ".solario-backup";
+    if (GetFileAttributesA(backup.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      MoveFileExA(backup.c_str(), browser.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+  }
+  DeleteFileA(recordFile_.c_str());
+}
+
+std::string ScopedBrowserRecorder::Recorded() const { return ReadWholeFile(recordFile_); }
+
+bool ScopedBrowserRecorder::WaitForRecord(DWORD timeoutMs) const {
+  const DWORD started = GetTickCount();
+  while (GetTickCount() - started < timeoutMs) {
+    if (Recorded().find('\n') != std::string::npos) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+ScopedWindowsVersion::ScopedWindowsVersion(const char* exeName, const char* version)
+    : key_(std::string("Software\\Wine\\AppDefaults\\") + exeName) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                 static_cast<DWORD>(lstrlenA(version) + 1));
+  RegCloseKey(key);
+}
+
+ScopedWindowsVersion::~ScopedWindowsVersion() { RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str()); }
+
+ScopedProgramCopy::ScopedProgramCopy(const std::string& exePath, const std::string& folder) : folder_(folder) {
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  copy_ = folder_ + "\\qorChecker.exe";
+  copied_ = CopyFileA(exePath.c_str(), copy_.c_str(), FALSE) != FALSE;
+}
+
+ScopedProgramCopy::~ScopedProgramCopy() {
+  DeleteFileA(copy_.c_str());
+  RemoveDirectoryA(folder_.c_str());
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Changes to the test prefix that a test undoes when it ends.
+
+// The browser replaced by the recorder; the prefix's own put back after.
+class ScopedBrowserRecorder {
+ public:
+  ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile);
+  ~ScopedBrowserRecorder();
+  ScopedBrowserRecorder(const ScopedBrowserRecorder&) = delete;
+  ScopedBrowserRecorder& operator=(const ScopedBrowserRecorder&) = delete;
+
+  bool Installed() const { return installed_; }
+  // Every start so far, one line each, as the bytes the browser was given.
+  std::string Recorded() const;
+  // Waits until at least one start is recorded.
+  bool WaitForRecord(DWORD timeoutMs) const;
+
+ private:
+  std::vector<std::string> browsers_;
+  std::string recordFile_;
+  bool installed_ = false;
+};
+
+// Wine's per-application Windows version for one program file name.
+class ScopedWindowsVersion {
+ public:
+  ScopedWindowsVersion(const char* exeName, const char* version);
+  ~ScopedWindowsVersion();
+  ScopedWindowsVersion(const ScopedWindowsVersion&) = delete;
+  ScopedWindowsVersion& operator=(const ScopedWindowsVersion&) = delete;
+
+ private:
+  std::string key_;
+};
+
+// A copy of the program in a folder of its own (created, and removed after).
+class ScopedProgramCopy {
+ public:
+  ScopedProgramCopy(const std::string& exePath, const std::string& folder);
+  ~ScopedProgramCopy();
+  ScopedProgramCopy(const ScopedProgramCopy&) = delete;
+  ScopedProgramCopy& operator=(const ScopedProgramCopy&) = delete;
+
+  const std::string& Path() const { return copy_; }
+  bool Copied() const { return copied_; }
+
+ private:
+  std::string folder_;
+  std::string copy_;
+  bool copied_ = false;
+};

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/report_file.h"
+
+namespace {
+
+// What the timer saw of the open save dialog, and what it did to it.
+struct DialogVisit {
+  std::string answerPath;  // typed in and confirmed; empty: cancel
+  bool found = false;
+  std::string nameText;
+  std::string filterText;
+};
+DialogVisit* g_visit = nullptr;
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  ::GetWindowTextA(window, text, sizeof(text));
+  return text;
+}
+
+HWND g_dialog = nullptr;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM) {
+  if (::IsWindowVisible(window) && ClassOf(window) == "#32770") {
+    g_dialog = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND g_nameEdit = nullptr;
+
+BOOL CALLBACK LookAtChild(HWND child, LPARAM) {
+  const std::string type = ClassOf(child);
+  if (type == "Edit" && TextOf(child) == "qorChekerLog.txt") g_nameEdit = child;
+  if (type == "ComboBox") {
+    const LRESULT count = ::SendMessageA(child, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      char item[256] = {};
+      if (::SendMessageA(child, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof(item))) continue;
+      ::SendMessageA(child, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      if (std::string(item).find("Text Files (*txt)") != std::string::npos) g_visit->filterText = item;
+    }
+  }
+  return TRUE;
+}
+
+void CALLBACK VisitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  g_dialog = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, 0);
+  if (!g_dialog) return;
+  ::KillTimer(nullptr, timer);
+  g_visit->found = true;
+  g_nameEdit = nullptr;
+  ::EnumChildWindows(g_dialog, LookAtChild, 0);
+  if (g_nameEdit) g_visit->nameText = TextOf(g_nameEdit);
+  if (g_visit->answerPath.empty() || !g_nameEdit) {
+    ::PostMessageA(g_dialog, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  ::SetWindowTextA(g_nameEdit, g_visit->answerPath.c_str());
+  ::PostMessageA(g_dialog, WM_COMMAND, IDOK, 0);
+}
+
+class ReportDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
+  void TearDown() override {
+    g_visit = nullptr;
+    ::CoUninitialize();
+  }
+
+  bool Ask(DialogVisit* visit, std::string* path) {
+    g_visit = visit;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
+    const bool answered = AskReportPath(nullptr, path);
+    ::KillTimer(nullptr, timer);
+    return answered;
+  }
+};
+
+TEST_F(ReportDialogTest, CancelGivesNoPath) {
+  DialogVisit visit;
+  std::string path = "left over";
+  EXPECT_FALSE(Ask(&visit, &path));
+  EXPECT_TRUE(visit.found);
+  EXPECT_EQ("qorChekerLog.txt", visit.nameText);
+  EXPECT_NE(std::string::npos, visit.filterText.find("Text Files (*txt)"));
+  EXPECT_EQ("", path);
+}
+
+TEST_F(ReportDialogTest, AConfirmedNameComesBackAsACp932Path) {
+  char folder[MAX_PATH];
+  ASSERT_NE(0u, ::GetTempPathA(sizeof(folder), folder));
+  DialogVisit visit;
+  visit.answerPath = std::string(folder) + "判定表_report.txt";
+  ::DeleteFileA(visit.answerPath.c_str());
+  std::string path;
+  EXPECT_TRUE(Ask(&visit, &path));
+  EXPECT_TRUE(visit.found);
+  EXPECT_EQ(visit.answerPath, path);
+}
+
+}  // namespace
+
+namespace {
+
+// Without COM the item dialog cannot be made; the classic dialog takes over.
+TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
+  DialogVisit visit;
+  g_visit = &visit;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
+  std::string path = "left over";
+  EXPECT_FALSE(AskReportPath(nullptr, &path));
+  ::KillTimer(nullptr, timer);
+  g_visit = nullptr;
+  EXPECT_TRUE(visit.found);
+  EXPECT_EQ("qorChekerLog.txt", visit.nameText);
+  EXPECT_EQ("Text Files (*txt)", visit.filterText);
+  EXPECT_EQ("", path);
+}
+
+TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) {
+  char folder[MAX_PATH];
+  ASSERT_NE(0u, ::GetTempPathA(sizeof(folder), folder));
+  DialogVisit visit;
+  visit.answerPath = std::string(folder) + "判定表_classic.txt";
+  g_visit = &visit;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
+  std::string path;
+  EXPECT_TRUE(AskReportPath(nullptr, &path));
+  ::KillTimer(nullptr, timer);
+  g_visit = nullptr;
+  EXPECT_EQ(visit.answerPath, path);
+}
+
+}  // namespace

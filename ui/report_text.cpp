@@ -1,0 +1,152 @@
+#include "ui/report_text.h"
+
+#include "res/resource_ids.h"
+
+namespace {
+
+const char kCrLf[] = "\r\n";
+
+// Each label is 26 bytes, so that every value starts in the same column.
+const char kOsLabel[] = "        OS              : ";
+const char kCpuLabel[] = "        CPU             : ";
+const char kMemoryLabel[] = "        メモリ          : ";
+const char kMemoryVerdictLabel[] = "        　　　          : ";
+const char kGraphicsLabel[] = "        グラフィック    : ";
+const char kContinuationLabel[] = "                        : ";
+
+const char* const kOverallTexts[3] = {
+    "◎  ※スムーズな再生を行うために、ご利用環境のＣＰＵ、グラフィックがお考えの製品の\r\n"
+    "    製品の必要スペックを満たすことを必ずご確認ください",
+    "○  52万画素（DVD相当）の画質で視聴可能です。\r\n"
+    "    ※スムーズな再生を行うために、ご利用環境のＣＰＵ、グラフィックがお考えの製品の\r\n"
+    "    製品の必要スペックを満たすことを必ずご確認ください ",
+    "Ｘ  ご利用の環境では動作することができません。",
+};
+
+const char* const kMemoryTexts[3] = {
+    "◎  推奨環境です。",
+    "○  必須環境です。",
+    "Ｘ  メモリが不足しています。2048MB 以上必要です。",
+};
+
+const char kCheckSpecLine[] = "                        : ※お考えの製品の必要スペックをご確認ください。\r\n";
+
+int OverallIndex(const EnvironmentInfo& env) {
+  const JudgeResult& judge = env.judge;
+  int index = 2;
+  if (judge.displayNg) {
+    index = 2;
+  } else if (judge.displayDownscaled) {
+    index = 1;
+  } else if (judge.displayOk) {
+    index = 0;
+  }
+  if (env.memoryShort || env.isPentium4) index = 2;
+  return index;
+}
+
+int MemoryIndex(int memoryClass) {
+  if (memoryClass == 0) return 0;
+  if (memoryClass == 1) return 1;
+  return 2;
+}
+
+// Replaces the first "%s"; a '%' byte is never the second half of a
+// double-byte character, so a plain search cannot hit one.
+std::string FormatWithText(const std::string& format, const std::string& value) {
+  const size_t at = format.find("%s");
+  if (at == std::string::npos) return format;
+  return format.substr(0, at) + value + format.substr(at + 2);
+}
+
+void AppendConnectionBlock(std::string* out, const JudgeResult& judge, const ReportStrings& strings) {
+  if (!judge.displayNg && !judge.displayDownscaled) {
+    *out += "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
+    return;
+  }
+  const struct {
+    int32_t flag;
+    const std::string* text;
+  } factors[] = {
+      {judge.ngOverlay, &strings.ngOverlay},
+      {judge.ngCopp, &strings.ngCopp},
+      {judge.ngHdcp, &strings.ngHdcp},
+      {judge.ngCgmsa, &strings.ngCgmsa},
+  };
+  if (judge.ngOverlay || judge.ngCopp || judge.ngHdcp || judge.ngCgmsa) {
+    *out += "                        :  × \r\n";
+    bool first = true;
+    for (const auto& factor : factors) {
+      if (!factor.flag) continue;
+      if (!first) *out += "                         また、\r\n";
+      *out += *factor.text;
+      first = false;
+    }
+    return;
+  }
+  if (judge.analogVgaOutput) {
+    *out += "                        :  ○  52万画素（DVD相当）の画質で視聴可能です\r\n";
+    *out += strings.analogDownscale;
+  }
+}
+
+}  // namespace
+
+ReportStrings LoadReportStrings(HINSTANCE module) {
+  const auto load = [module](UINT id) {
+    // Entry 206, the longest, is 431 bytes; no entry comes near this size.
+    char text[4096];
+    const int length = ::LoadStringA(module, id, text, sizeof(text));
+    return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
+  };
+  ReportStrings strings;
+  strings.versionLine = load(IDS_REPORT_VERSION_LINE);
+  strings.latestInfo = load(IDS_REPORT_LATEST_INFO);
+  strings.analogDownscale = load(IDS_REPORT_ANALOG_DOWNSCALE);
+  strings.ngOverlay = load(IDS_REPORT_NG_OVERLAY);
+  strings.ngCopp = load(IDS_REPORT_NG_COPP);
+  strings.ngHdcp = load(IDS_REPORT_NG_HDCP);
+  strings.ngCgmsa = load(IDS_REPORT_NG_CGMSA);
+  return strings;
+}
+
+std::string ComposeReport(const EnvironmentInfo& env, const ReportStrings& strings,
+                          const std::string& fileVersion, const std::string& legalCopyright) {
+  std::string out;
+  out += "---- ソラリオ for UT-750　 判定結果 ---- " + env.checkTime + kCrLf;
+  out += kCrLf;
+  out += std::string(kOverallTexts[OverallIndex(env)]) + kCrLf;
+  out += kCrLf;
+  out += kCrLf;
+  out += "ご利用環境と判定結果\r\n";
+  out += kCrLf;
+
+  out += kOsLabel + env.osName + kCrLf;
+  out += std::string(kContinuationLabel) + "◎  対応しています。" + kCrLf;
+  out += kCrLf;
+
+  out += kCpuLabel + env.cpuName + kCrLf;
+  out += kCheckSpecLine;
+  if (env.isPentium4) out += "                        : 対応外のＣＰＵです。\r\n";
+  out += kCrLf;
+
+  out += kMemoryLabel + env.memoryText + kCrLf;
+  out += std::string(kMemoryVerdictLabel) + kMemoryTexts[MemoryIndex(env.memoryClass)] + kCrLf;
+  out += kCrLf;
+
+  out += kGraphicsLabel + env.graphicsName + kCrLf;
+  out += kCheckSpecLine;
+  out += kCrLf;
+
+  out += "        グラフィック、ディスプレイの接続状態\r\n";
+  AppendConnectionBlock(&out, env.judge, strings);
+  out += kCrLf;
+  out += kCrLf;
+  out += strings.latestInfo;
+  out += kCrLf;
+  out += std::string(72, '-') + " " + kCrLf;
+  out += kCrLf;
+  out += "        " + FormatWithText(strings.versionLine, fileVersion) + kCrLf;
+  out += "        " + legalCopyright;
+  return out;
+}
