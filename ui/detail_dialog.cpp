@@ -50,6 +50,7 @@ BOOL CDetailDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitClientToBackground(m_hWnd, 500, 450);
   LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, &background_);
+  if (background_.bitmap) backgroundBrush_.Reset(::CreatePatternBrush(background_.bitmap.get()));
 
   static const ButtonPlacement kButtons[] = {
       {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, 30, 164, 210, 40},
@@ -100,9 +101,14 @@ HBRUSH CDetailDlg::OnCtlColor(HDC dc, HWND control, UINT) {
   switch (::GetDlgCtrlID(control)) {
     case IDC_DETAIL_CPU:
     case IDC_DETAIL_GRAPHICS:
-    case IDC_DETAIL_VRAM:
+    case IDC_DETAIL_VRAM: {
       ::SetBkMode(dc, TRANSPARENT);
-      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+      if (!backgroundBrush_) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+      POINT origin = {0, 0};
+      ::MapWindowPoints(control, m_hWnd, &origin, 1);
+      ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+      return backgroundBrush_.get();
+    }
     default:
       return nullptr;
   }
@@ -132,6 +138,7 @@ BOOL CDetailDlg::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 BOOL CDetailDlg::DestroyWindow() {
+  backgroundBrush_.Reset();
   background_.bitmap.Reset();
   return CDialog::DestroyWindow();
 }

@@ -30,6 +30,9 @@ class CDetailDlg : public CDialog {
 
  private:
   BackgroundPicture background_;
+  // Paints the picture behind the texts: the window clips its children, so
+  // nothing else would be under them.
+  OwnedBrush backgroundBrush_;
   CwznCheckerDlg2* owner_;
   OwnedFont boldFont_;
   CColBtn specButton_;

@@ -36,6 +36,7 @@ class GdiObject {
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedPalette = GdiObject<HPALETTE>;
 using OwnedFont = GdiObject<HFONT>;
+using OwnedBrush = GdiObject<HBRUSH>;
 
 // A memory device context, deleted with DeleteDC.
 class ScopedMemoryDc {

@@ -1,0 +1,272 @@
+// The detail dialog and the saved report, through the real program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "tests/e2e/e2e_support.h"
+#include "tests/e2e/save_dialog_driver.h"
+
+namespace {
+
+const char kHeading[] = "---- ソラリオ for UT-750　 判定結果 ---- ";
+const char kLastLine[] = "        Copyright (C) 2010 ルモラ株式会社 All rights reserved.";
+const char kHighDefinitionBlock[] =
+    "        グラフィック、ディスプレイの接続状態\r\n"
+    "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
+
+std::string TempFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  return temp;
+}
+
+// The detail dialog: the process's dialog-class window with a 500 x 450 client.
+HWND WaitForDetailDialog(DWORD processId) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          const SIZE size = ClientSize(candidate);
+          if (size.cx == 500 && size.cy == 450) {
+            found = candidate;
+            return true;
+          }
+        }
+        return false;
+      },
+      kShowTimeout);
+  return found;
+}
+
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  SendInput(1, &input, sizeof(input));
+}
+
+// Presses the left button at a screen point, moves by (dx, dy) and releases.
+void DragBy(POINT from, int dx, int dy) {
+  SetCursorPos(from.x, from.y);
+  Sleep(100);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Sleep(200);
+  for (int step = 1; step <= 8; ++step) {
+    SetCursorPos(from.x + dx * step / 8, from.y + dy * step / 8);
+    SendMouse(MOUSEEVENTF_MOVE);
+    Sleep(50);
+  }
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Sleep(300);
+}
+
+class CheckerResultTest : public CheckerAppTest {
+ protected:
+  void SetUp() override {
+    UseSimulatedDriver();
+    // The program hands its environment to the browser: the recorder must
+    // be in place before the program starts.
+    recorder_.reset(new ScopedBrowserRecorder(kRecorder, TempFolder() + "iexplore-detail.txt"));
+    ASSERT_TRUE(recorder_->Installed());
+    checker_.reset(new CheckerProcess(kProgram, {Scenario("connector=5;protection=5")}));
+    window_ = checker_->WaitForMainWindow(kShowTimeout);
+    ASSERT_TRUE(window_);
+    RunCheck(window_);
+  }
+  // Saves through the button of `dialog` into `path`, confirming an overwrite.
+  void SaveThrough(HWND dialog, const std::string& path, bool expectOverwritePrompt) {
+    PressButton(dialog, IDC_SAVE_REPORT);
+    const HWND save = WaitForSaveDialog(checker_->ProcessId(), kShowTimeout);
+    ASSERT_TRUE(save);
+    ASSERT_TRUE(AnswerSaveDialog(save, path));
+    if (expectOverwritePrompt) {
+      HWND confirm = nullptr;
+      ASSERT_TRUE(WaitUntil(
+          [&] {
+            for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
+              if (candidate != save && GetWindow(candidate, GW_OWNER) == save) confirm = candidate;
+            }
+            return confirm != nullptr;
+          },
+          kShowTimeout));
+      PostMessageA(confirm, WM_COMMAND, IDYES, 0);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }, kShowTimeout));
+    Sleep(300);
+  }
+
+  std::unique_ptr<ScopedBrowserRecorder> recorder_;
+  std::unique_ptr<CheckerProcess> checker_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(CheckerResultTest, SavingTwiceReplacesTheFileWithTheWholeReport) {
+  const std::string path = TempFolder() + "solario-report-twice.txt";
+  ASSERT_TRUE(WriteFileBytes(path, "an older file that must go"));
+  SaveThrough(window_, path, true);
+  const std::string first = ReadFileBytes(path);
+  SaveThrough(window_, path, true);
+  const std::string second = ReadFileBytes(path);
+
+  ASSERT_EQ(first.rfind(kHeading, 0), 0u) << first;
+  EXPECT_EQ(first.size() - first.rfind(kLastLine), sizeof(kLastLine) - 1) << "ends with the notice, no line end";
+  EXPECT_NE(first.find(kHighDefinitionBlock), std::string::npos);
+  EXPECT_NE(first.find("ソラリオ for UT-750 Ver . 5, 0, 0, 7567\r\n"), std::string::npos);
+  EXPECT_EQ(first.find("\n\n"), std::string::npos) << "every line ends with CR LF";
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(ReadFileBytes(path).find("older"), std::string::npos);
+  SaveArtifact(window_, "report-saved");
+  WriteFileBytes(kArtifacts + "\\qorChekerLog.txt", first);
+  DeleteFileA(path.c_str());
+}
+
+TEST_F(CheckerResultTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
+  const std::string path = TempFolder() + "solario-report-readonly.txt";
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_TRUE(WriteFileBytes(path, "keep me"));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+
+  PressButton(window_, IDC_SAVE_REPORT);
+  const HWND save = WaitForSaveDialog(checker_->ProcessId(), kShowTimeout);
+  ASSERT_TRUE(save);
+  ASSERT_TRUE(AnswerSaveDialog(save, path));
+  // A read-only name may be refused by the dialog itself or by the save.
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        box = WaitForBoxSaying(checker_->ProcessId(), "保存できませんでした", 0);
+        if (box) return true;
+        for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
+          if (candidate != save && GetWindow(candidate, GW_OWNER) == save) PostMessageA(candidate, WM_COMMAND, IDYES, 0);
+        }
+        return false;
+      },
+      kShowTimeout));
+  EXPECT_NE(MessageBoxText(box).find(path), std::string::npos) << MessageBoxText(box);
+  EXPECT_EQ(WindowTextOf(box), "ソラリオ for UT-750");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(ReadFileBytes(path), "keep me");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+}
+
+TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) {
+  const std::string mainPath = TempFolder() + "solario-report-main.txt";
+  const std::string detailPath = TempFolder() + "solario-report-detail.txt";
+  DeleteFileA(mainPath.c_str());
+  DeleteFileA(detailPath.c_str());
+  SaveThrough(window_, mainPath, false);
+
+  ASSERT_TRUE(ControlEnabled(window_, IDC_SHOW_DETAILS));
+  PressButton(window_, IDC_SHOW_DETAILS);
+  const HWND details = WaitForDetailDialog(checker_->ProcessId());
+  ASSERT_TRUE(details);
+  Sleep(500);
+  EXPECT_EQ(GetWindow(details, GW_OWNER), window_);
+  EXPECT_FALSE(IsWindowEnabled(window_)) << "the detail dialog is modal";
+
+  const std::string cpu = ControlText(details, IDC_DETAIL_CPU);
+  EXPECT_FALSE(cpu.empty());
+  EXPECT_FALSE(ControlText(details, IDC_DETAIL_GRAPHICS).empty());
+  const std::string vram = ControlText(details, IDC_DETAIL_VRAM);
+  EXPECT_GT(atoi(vram.c_str()), 0) << vram;
+  EXPECT_EQ(vram, std::to_string(atoi(vram.c_str())) + " MB");
+
+  ExpectRect(details, IDC_USB_TYPE, 30, 164, 210, 40);
+  ExpectRect(details, IDC_DETAIL_CLOSE, 441, 18, 40, 40);
+  ExpectRect(details, IDC_SAVE_REPORT, 270, 404, 200, 36);
+  ExpectRect(details, IDC_DETAIL_CPU, 85, 290, 375, 30);
+  ExpectRect(details, IDC_DETAIL_GRAPHICS, 153, 333, 305, 13);
+  ExpectRect(details, IDC_DETAIL_VRAM, 153, 351, 305, 15);
+  EXPECT_FALSE(ControlVisible(details, IDC_PCI_TYPE));
+  EXPECT_FALSE(ControlEnabled(details, IDC_SPEC_TOP));
+  // Control 1065 has no picture: what shows there, inside the client area,
+  // is the background.
+  RECT spec = ControlClientRect(details, IDC_SPEC_TOP);
+  spec.left = std::max<LONG>(spec.left, 0);
+  spec.top = std::max<LONG>(spec.top, 0);
+  spec.right = std::min<LONG>(spec.right, 500);
+  spec.bottom = std::min<LONG>(spec.bottom, 450);
+  const Pixels background = LoadPictureResource(kProgram, IDB_DETAIL_BACKGROUND);
+  ASSERT_EQ(background.width, 500);
+  if (spec.right > spec.left && spec.bottom > spec.top) {
+    const Pixels shown = CaptureClient(details, spec);
+    int differences = 0;
+    for (int y = 0; y < shown.height; ++y) {
+      for (int x = 0; x < shown.width; ++x) {
+        differences += shown.At(x, y) != background.At(spec.left + x, spec.top + y);
+      }
+    }
+    EXPECT_EQ(differences, 0) << "control 1065 drew something";
+  }
+  ExpectPicture(details, IDB_DETAIL_BACKGROUND, 0, 0, 400, 60);
+  // Beyond their short texts, the statics show the picture: no box behind them.
+  for (int id : {IDC_DETAIL_GRAPHICS, IDC_DETAIL_VRAM}) {
+    const RECT text = ControlClientRect(details, id);
+    const RECT tail = {text.right - 30, text.top, text.right, text.bottom};
+    const Pixels shownTail = CaptureClient(details, tail);
+    int boxPixels = 0;
+    for (int y = 0; y < shownTail.height; ++y) {
+      for (int x = 0; x < shownTail.width; ++x) {
+        boxPixels += shownTail.At(x, y) != background.At(tail.left + x, tail.top + y);
+      }
+    }
+    EXPECT_EQ(boxPixels, 0) << "static " << id;
+  }
+  ExpectPicture(details, IDB_USB_TYPE_BUTTON, 30, 164, 210, 40);
+  SaveArtifact(details, "detail-dialog");
+
+  SaveThrough(details, detailPath, false);
+  const std::string fromMain = ReadFileBytes(mainPath);
+  EXPECT_FALSE(fromMain.empty());
+  EXPECT_EQ(ReadFileBytes(detailPath), fromMain);
+  EXPECT_TRUE(IsWindow(details)) << "saving leaves the detail dialog open";
+
+  PressButton(details, IDC_DETAIL_CLOSE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(details); }, kShowTimeout));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window_) != FALSE; }, kShowTimeout));
+  DeleteFileA(mainPath.c_str());
+  DeleteFileA(detailPath.c_str());
+}
+
+TEST_F(CheckerResultTest, DetailDialogOpensTheTunerPageAndMovesByItsBackground) {
+  PressButton(window_, IDC_SHOW_DETAILS);
+  const HWND details = WaitForDetailDialog(checker_->ProcessId());
+  ASSERT_TRUE(details);
+  Sleep(500);
+
+  PressButton(details, IDC_USB_TYPE);
+  ASSERT_TRUE(recorder_->WaitForRecord(20000));
+  const std::string folder = kProgram.substr(0, kProgram.rfind('\\'));
+  EXPECT_EQ(recorder_->Recorded(), folder + "\\GUIDE\\spec_usb_ut750.htm\n");
+
+  RECT before;
+  GetWindowRect(details, &before);
+  POINT grab = {250, 100};
+  ClientToScreen(details, &grab);
+  DragBy(grab, -60, 40);
+  RECT after;
+  GetWindowRect(details, &after);
+  EXPECT_EQ(after.left - before.left, -60);
+  EXPECT_EQ(after.top - before.top, 40);
+
+  RECT mainBefore;
+  GetWindowRect(window_, &mainBefore);
+  PostMessageA(details, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(details); }, kShowTimeout));
+  POINT mainGrab = {470, 20};
+  ClientToScreen(window_, &mainGrab);
+  DragBy(mainGrab, 30, 25);
+  RECT mainAfter;
+  GetWindowRect(window_, &mainAfter);
+  EXPECT_EQ(mainAfter.left - mainBefore.left, 30);
+  EXPECT_EQ(mainAfter.top - mainBefore.top, 25);
+}
+
+}  // namespace

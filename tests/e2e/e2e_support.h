@@ -1,0 +1,87 @@
+#pragma once
+
+// What every test of the real program shares: where the files are, the
+// texts it shows, and a fixture that puts the simulated driver in place.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource_ids.h"
+#include "tests/e2e/checker_process.h"
+#include "tests/e2e/prefix_fixtures.h"
+#include "tests/e2e/window_probe.h"
+#include "tests/graph_support/ball_source_dll.h"
+
+inline const DWORD kShowTimeout = 30000;
+inline const DWORD kVerdictTimeout = 90000;
+
+inline std::string WindowsPath(std::string path) {
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
+inline const std::string kProgram = WindowsPath(QOR_CHECKER_EXE);
+inline const std::string kRecorder = WindowsPath(IEXPLORE_RECORDER_EXE);
+inline const std::string kArtifacts = WindowsPath(E2E_ARTIFACT_DIR);
+
+inline const char kUnsupportedOs[] =
+    "対応外のOSで実行されているため本プログラムは起動できません。\r\n\r\n"
+    "本プログラムを実行するためには以下のスペックが必要です。\r\n\r\n"
+    "日本語版Windows 7\r\n日本語版Windows Vista";
+inline const char kRetryWarning[] =
+    "COPP判定が正しく行えませんでした。再度実行してください。\r\n"
+    "マルチモニタ環境の場合はシングルモニタにして、実行してください。";
+
+inline std::string HighDefinitionMessage() {
+  std::string message(44, ' ');
+  for (int i = 0; i < 16; ++i) message += "　";
+  return message + "ハイビジョンで表示可能です";
+}
+
+inline std::string Scenario(const char* scenario) { return std::string("SIMULATED_DRIVER_SCENARIO=") + scenario; }
+
+inline bool OnResultPage(HWND window) { return ControlVisible(window, IDC_SAVE_REPORT); }
+
+inline void ExpectRect(HWND window, int id, int x, int y, int width, int height) {
+  const RECT rect = ControlClientRect(window, id);
+  EXPECT_EQ(rect.left, x) << "control " << id;
+  EXPECT_EQ(rect.top, y) << "control " << id;
+  EXPECT_EQ(rect.right - rect.left, width) << "control " << id;
+  EXPECT_EQ(rect.bottom - rect.top, height) << "control " << id;
+}
+
+// The picture the program should have painted at (x, y), compared pixel by pixel.
+inline void ExpectPicture(HWND window, int bitmapId, int x, int y, int width, int height) {
+  const Pixels picture = LoadPictureResource(kProgram, bitmapId);
+  ASSERT_GT(picture.width, 0) << bitmapId;
+  const Pixels shown = CaptureClient(window, RECT{x, y, x + width, y + height});
+  EXPECT_EQ(CountDifferences(shown, picture, width, height), 0) << "picture " << bitmapId << " at " << x << "," << y;
+}
+
+inline void SaveArtifact(HWND window, const char* name) {
+  CreateDirectoryA(kArtifacts.c_str(), nullptr);
+  SaveClientScreenshot(window, kArtifacts + "\\" + name + ".bmp");
+}
+
+class CheckerAppTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (simRendererRegistered_) simRenderer_.Unregister();
+  }
+  void UseSimulatedDriver() {
+    ASSERT_EQ(S_OK, simRenderer_.Register());
+    simRendererRegistered_ = true;
+  }
+  // Starts the check and waits for the result page.
+  void RunCheck(HWND window) {
+    PressButton(window, IDC_START_CHECK);
+    ASSERT_TRUE(WaitUntil([&] { return OnResultPage(window); }, kVerdictTimeout));
+    Sleep(300);  // the repaint after the verdict
+  }
+
+  SimRendererDll simRenderer_;
+  bool simRendererRegistered_ = false;
+};
+

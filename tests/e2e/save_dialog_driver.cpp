@@ -1,0 +1,99 @@
+#include "tests/e2e/save_dialog_driver.h"
+
+#include <vector>
+
+#include "tests/e2e/checker_process.h"
+#include "tests/e2e/window_probe.h"
+
+namespace {
+
+const char kReportName[] = "qorChekerLog.txt";
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+struct EditSearch {
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindNameEdit(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<EditSearch*>(context);
+  if (lstrcmpiA(ClassOf(child).c_str(), "Edit") == 0 && WindowTextOf(child) == kReportName) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND NameEdit(HWND dialog) {
+  EditSearch search;
+  EnumChildWindows(dialog, FindNameEdit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+HWND WaitForSaveDialog(DWORD processId, DWORD timeoutMs) {
+  HWND dialog = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          if (NameEdit(candidate)) {
+            dialog = candidate;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return dialog;
+}
+
+bool AnswerSaveDialog(HWND dialog, const std::string& path) {
+  const HWND edit = NameEdit(dialog);
+  if (!edit) return false;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  return true;
+}
+
+HWND WaitForBoxSaying(DWORD processId, const std::string& text, DWORD timeoutMs) {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          if (MessageBoxText(candidate).find(text) != std::string::npos) {
+            box = candidate;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return box;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
