@@ -42,6 +42,35 @@ TEST_F(CheckerAppTest, StartPageHasItsClassSizeAndButtons) {
   SaveArtifact(window, "start-page");
 }
 
+TEST_F(CheckerAppTest, PointerOverAButtonShowsItsHoverLookUntilItLeaves) {
+  CheckerProcess checker(kProgram);
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  Sleep(500);
+  const Pixels strip = LoadPictureResource(kProgram, IDB_START_BUTTON);
+  ASSERT_EQ(strip.height, 160);
+  const RECT button = {365, 358, 575, 398};
+  auto showsLook = [&](int look) {
+    return CountDifferences(CaptureClient(window, button), PictureRows(strip, look * 40, 40), 210, 40) == 0;
+  };
+  EXPECT_TRUE(showsLook(0));
+
+  POINT over = {470, 378};
+  ClientToScreen(window, &over);
+  MovePointerTo(over);
+  EXPECT_TRUE(WaitUntil([&] { return showsLook(2); }, 3000)) << "pointer over: image 2";
+  CURSORINFO cursor = {sizeof(cursor)};
+  GetCursorInfo(&cursor);
+  EXPECT_NE(cursor.hCursor, nullptr);
+
+  POINT away = {100, 420};
+  ClientToScreen(window, &away);
+  MovePointerTo(away);
+  EXPECT_TRUE(WaitUntil([&] { return showsLook(0); }, 3000)) << "pointer gone: image 0";
+  GetCursorInfo(&cursor);
+  EXPECT_NE(cursor.hCursor, nullptr) << "leaving a button must not take the pointer away";
+}
+
 TEST_F(CheckerAppTest, SecondStartBringsTheFirstWindowToTheFrontAndEnds) {
   CheckerProcess first(kProgram);
   const HWND window = first.WaitForMainWindow(kShowTimeout);

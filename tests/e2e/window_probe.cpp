@@ -145,3 +145,21 @@ bool SaveClientScreenshot(HWND window, const std::string& path) {
   CloseHandle(out);
   return ok;
 }
+
+Pixels PictureRows(const Pixels& picture, int top, int height) {
+  Pixels rows;
+  if (top < 0 || height <= 0 || top + height > picture.height) return rows;
+  rows.width = picture.width;
+  rows.height = height;
+  rows.rgb.assign(picture.rgb.begin() + static_cast<size_t>(top) * picture.width,
+                  picture.rgb.begin() + static_cast<size_t>(top + height) * picture.width);
+  return rows;
+}
+
+void MovePointerTo(POINT screenPoint) {
+  SetCursorPos(screenPoint.x, screenPoint.y);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
