@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "res/resource_ids.h"
+#include "tests/e2e/debug_output_listener.h"
 #include "tests/e2e/e2e_support.h"
+#include "tests/e2e/save_dialog_driver.h"
 
 namespace {
 
@@ -174,9 +178,21 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// When each judgement-log message that starts with `prefix` arrived, in ms.
+std::vector<DWORD> TraceTimes(const std::vector<DebugOutputListener::Message>& log, const std::string& prefix) {
+  std::vector<DWORD> times;
+  for (const DebugOutputListener::Message& message : log) {
+    if (message.text.rfind(prefix, 0) == 0) times.push_back(message.tick);
+  }
+  return times;
+}
+
 TEST_F(CheckerAppTest, RetryAskedOnEveryRunWarnsAfterTheVerdict) {
   UseSimulatedDriver();
+  DebugOutputListener trace;
+  ASSERT_TRUE(trace.Listening());
   CheckerProcess checker(kProgram, {Scenario("sessionStart=0xC026251E")});
+  trace.Follow(checker.ProcessId());
   const HWND window = checker.WaitForMainWindow(kShowTimeout);
   ASSERT_TRUE(window);
   PressButton(window, IDC_START_CHECK);
@@ -191,6 +207,21 @@ TEST_F(CheckerAppTest, RetryAskedOnEveryRunWarnsAfterTheVerdict) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntil([&] { return ProcessWindows(checker.ProcessId(), "#32770").empty(); }, 5000));
   EXPECT_TRUE(ControlVisible(window, IDC_OPEN_SOLUTION));
+
+  // Four runs: the first one timer tick after the start, then three more,
+  // each at least 500 ms after the run before it ended.
+  const std::vector<DebugOutputListener::Message> log = trace.Messages();
+  const std::vector<DWORD> started = TraceTimes(log, "VendorId = ");
+  const std::vector<DWORD> runs = TraceTimes(log, "DD7VGA情報");
+  const std::vector<DWORD> retries = TraceTimes(log, "最初からリトライが必要です");
+  ASSERT_EQ(runs.size(), 4u);
+  ASSERT_EQ(retries.size(), 4u);
+  ASSERT_FALSE(started.empty());
+  EXPECT_GE(runs[0] - started[0], 100u);
+  for (size_t i = 1; i < runs.size(); ++i) {
+    EXPECT_GE(runs[i] - retries[i - 1], 490u) << "run " << i;
+    EXPECT_LT(runs[i] - retries[i - 1], 1500u) << "run " << i;
+  }
 }
 
 TEST_F(CheckerAppTest, SolutionPageIsBelowAFolderWhoseNameEndsIn0x5C) {

@@ -34,7 +34,8 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
   return found;
 }
 
-CheckerProcess::CheckerProcess(const std::string& exePath, const std::vector<std::string>& environment) {
+CheckerProcess::CheckerProcess(const std::string& exePath, const std::vector<std::string>& environment,
+                               const std::string& stderrPath) {
   std::vector<SavedVariable> saved;
   for (const std::string& entry : environment) {
     const size_t equals = entry.find('=');
@@ -49,9 +50,23 @@ CheckerProcess::CheckerProcess(const std::string& exePath, const std::vector<std
   std::string commandLine = "\"" + exePath + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
+  HANDLE errors = INVALID_HANDLE_VALUE;
+  if (!stderrPath.empty()) {
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    errors = CreateFileA(stderrPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  if (errors != INVALID_HANDLE_VALUE) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = errors;
+  }
   PROCESS_INFORMATION info = {};
-  if (CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &info)) {
+  const BOOL created = CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr,
+                                      errors != INVALID_HANDLE_VALUE, 0, nullptr, nullptr, &startup, &info);
+  if (errors != INVALID_HANDLE_VALUE) CloseHandle(errors);
+  if (created) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;

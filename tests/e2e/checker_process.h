@@ -11,7 +11,10 @@ class CheckerProcess {
  public:
   // `exePath` is the program to start; `environment` entries "NAME=value"
   // are added to this process's environment for the child only.
-  CheckerProcess(const std::string& exePath, const std::vector<std::string>& environment = {});
+  // A non-empty `stderrPath` receives what Wine writes to the child's
+  // standard error: its debug channels.
+  CheckerProcess(const std::string& exePath, const std::vector<std::string>& environment = {},
+                 const std::string& stderrPath = std::string());
   ~CheckerProcess();
   CheckerProcess(const CheckerProcess&) = delete;
   CheckerProcess& operator=(const CheckerProcess&) = delete;
