@@ -25,6 +25,8 @@ packages=(
   python3 python3-pil
   # The guide pages are checked in a headless browser.
   chromium
+  # The Windows installer.
+  nsis
 )
 
 missing=()

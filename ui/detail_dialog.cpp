@@ -4,6 +4,9 @@
 #include "ui/guide_page.h"
 #include "ui/main_dialog.h"
 #include "ui/solution_pages.h"
+#include <iterator>
+
+#include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
 #include "ui/widgets/fit_client.h"
 #include "winfw/win_app.h"
@@ -13,15 +16,10 @@ namespace {
 struct ButtonPlacement {
   CColBtn CDetailDlg::*button;
   int bitmapId;
-  int x, y, width, height;
+  ControlPlacement placement;
 };
 
-struct StaticPlacement {
-  int controlId;
-  int x, y, width, height;
-};
-
-const StaticPlacement kStatics[] = {
+const ControlPlacement kStatics[] = {
     {IDC_DETAIL_CPU, 85, 290, 375, 30},
     {IDC_DETAIL_GRAPHICS, 153, 333, 305, 13},
     {IDC_DETAIL_VRAM, 153, 351, 305, 15},
@@ -53,15 +51,13 @@ BOOL CDetailDlg::OnInitDialog() {
   if (background_.bitmap) backgroundBrush_.Reset(::CreatePatternBrush(background_.bitmap.get()));
 
   static const ButtonPlacement kButtons[] = {
-      {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, 30, 164, 210, 40},
-      {&CDetailDlg::pciTypeButton_, IDB_PCI_TYPE_BUTTON, 260, 164, 210, 40},
-      {&CDetailDlg::closeButton_, IDB_DETAIL_CLOSE_BUTTON, 441, 18, 40, 40},
-      {&CDetailDlg::saveButton_, IDB_DETAIL_SAVE_BUTTON, 270, 404, 200, 36},
+      {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, {IDC_USB_TYPE, 30, 164, 210, 40}},
+      {&CDetailDlg::pciTypeButton_, IDB_PCI_TYPE_BUTTON, {IDC_PCI_TYPE, 260, 164, 210, 40}},
+      {&CDetailDlg::closeButton_, IDB_DETAIL_CLOSE_BUTTON, {IDC_DETAIL_CLOSE, 441, 18, 40, 40}},
+      {&CDetailDlg::saveButton_, IDB_DETAIL_SAVE_BUTTON, {IDC_SAVE_REPORT, 270, 404, 200, 36}},
   };
-  for (const ButtonPlacement& placement : kButtons) {
-    CColBtn& button = this->*placement.button;
-    button.SetStateBitmap(placement.bitmapId, this, 1, nullptr, 0);
-    button.MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);
+  for (const ButtonPlacement& button : kButtons) {
+    SetUpPictureButton(this->*button.button, button.bitmapId, this, button.placement);
   }
 
   boldFont_.Reset(CreateDialogBoldFont());
@@ -76,10 +72,7 @@ BOOL CDetailDlg::OnInitDialog() {
   cpuText_ = environment.cpuName;
   UpdateData(FALSE);
 
-  for (const StaticPlacement& placement : kStatics) {
-    ::SetWindowPos(GetDlgItem(placement.controlId), HWND_TOP, placement.x, placement.y, placement.width,
-                   placement.height, SWP_SHOWWINDOW);
-  }
+  PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics));
   return TRUE;
 }
 
@@ -88,11 +81,7 @@ void CDetailDlg::OnPaint() {
   const HDC dc = ::BeginPaint(m_hWnd, &paint);
   {
     ScopedPaletteSelection palette(dc, background_.palette.get(), FALSE);
-    if (background_.bitmap) {
-      ScopedMemoryDc memory(dc);
-      ScopedSelection picture(memory.get(), background_.bitmap.get());
-      ::BitBlt(dc, 0, 0, background_.width, background_.height, memory.get(), 0, 0, SRCCOPY);
-    }
+    PaintBackground(dc, background_);
   }
   ::EndPaint(m_hWnd, &paint);
 }

@@ -3,6 +3,9 @@
 #include "judge/display_check_run.h"
 #include "res/resource_ids.h"
 #include "text/cp932_text.h"
+#include <iterator>
+
+#include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
 #include "ui/widgets/fit_client.h"
 #include "winfw/win_app.h"
@@ -15,15 +18,10 @@ const int kClientHeight = 450;
 struct ButtonPlacement {
   CColBtn CwznCheckerDlg2::*button;
   int bitmapId;
-  int x, y, width, height;
+  ControlPlacement placement;
 };
 
-struct StaticPlacement {
-  int controlId;
-  int x, y, width, height;
-};
-
-const StaticPlacement kStatics[] = {
+const ControlPlacement kStatics[] = {
     {IDC_OS_NAME, 198, 205, 260, 30},         {IDC_OS_STATUS, 198, 239, 260, 30},
     {IDC_MEMORY_TEXT, 635, 205, 260, 15},     {IDC_MEMORY_STATUS, 635, 225, 260, 30},
     {IDC_DISPLAY_MESSAGE, 198, 314, 260, 30}, {IDC_CPU_MESSAGE, 635, 326, 260, 30},
@@ -97,25 +95,18 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
 
 void CwznCheckerDlg2::SetUpButtons() {
   static const ButtonPlacement kButtons[] = {
-      {&CwznCheckerDlg2::startButton_, IDB_START_BUTTON, 365, 358, 210, 40},
-      {&CwznCheckerDlg2::saveButton_, IDB_SAVE_BUTTON, 725, 400, 200, 36},
-      {&CwznCheckerDlg2::detailsButton_, IDB_DETAILS_BUTTON, 645, 88, 250, 40},
-      {&CwznCheckerDlg2::exitButton_, IDB_EXIT_BUTTON, 883, 18, 40, 40},
-      {&CwznCheckerDlg2::solutionButton_, IDB_SOLUTION_BUTTON, 293, 335, 160, 36},
+      {&CwznCheckerDlg2::startButton_, IDB_START_BUTTON, {IDC_START_CHECK, 365, 358, 210, 40}},
+      {&CwznCheckerDlg2::saveButton_, IDB_SAVE_BUTTON, {IDC_SAVE_REPORT, 725, 400, 200, 36}},
+      {&CwznCheckerDlg2::detailsButton_, IDB_DETAILS_BUTTON, {IDC_SHOW_DETAILS, 645, 88, 250, 40}},
+      {&CwznCheckerDlg2::exitButton_, IDB_EXIT_BUTTON, {IDC_EXIT, 883, 18, 40, 40}},
+      {&CwznCheckerDlg2::solutionButton_, IDB_SOLUTION_BUTTON, {IDC_OPEN_SOLUTION, 293, 335, 160, 36}},
   };
-  for (const ButtonPlacement& placement : kButtons) {
-    CColBtn& button = this->*placement.button;
-    button.SetStateBitmap(placement.bitmapId, this, 1, nullptr, 0);
-    button.MoveWindow(placement.x, placement.y, placement.width, placement.height);
+  for (const ButtonPlacement& button : kButtons) {
+    SetUpPictureButton(this->*button.button, button.bitmapId, this, button.placement);
   }
 }
 
-void CwznCheckerDlg2::PlaceStatics() {
-  for (const StaticPlacement& placement : kStatics) {
-    ::SetWindowPos(GetDlgItem(placement.controlId), HWND_TOP, placement.x, placement.y, placement.width,
-                   placement.height, SWP_SHOWWINDOW);
-  }
-}
+void CwznCheckerDlg2::PlaceStatics() { PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics)); }
 
 void CwznCheckerDlg2::SetPage(int page) {
   CColBtn* const all[] = {&startButton_, &detailsButton_, &saveButton_, &solutionButton_, &exitButton_};
@@ -139,12 +130,7 @@ void CwznCheckerDlg2::OnPaint() {
   {
     ScopedPaletteSelection startPalette(dc, startPage_.dib.header ? startPage_.palette.get() : nullptr, FALSE);
     ScopedPaletteSelection resultPalette(dc, resultPage_.dib.header ? resultPage_.palette.get() : nullptr, FALSE);
-    const BackgroundPicture& background = page_ == 0 ? startPage_ : resultPage_;
-    if (background.bitmap) {
-      ScopedMemoryDc memory(dc);
-      ScopedSelection picture(memory.get(), background.bitmap.get());
-      ::BitBlt(dc, 0, 0, background.width, background.height, memory.get(), 0, 0, SRCCOPY);
-    }
+    PaintBackground(dc, page_ == 0 ? startPage_ : resultPage_);
   }
   ::EndPaint(m_hWnd, &paint);
   PaintVerdictPictures();

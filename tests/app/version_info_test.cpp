@@ -47,6 +47,14 @@ TEST(VersionInfo, OurProgramGivesItsFileVersionTextAndCopyright) {
   EXPECT_EQ(kOurFields, AllFields(info));
 }
 
+TEST(VersionInfo, TheShippedProgramCarriesTheSameFields) {
+  std::string program = QOR_CHECKER_EXE;
+  for (char& c : program) c = c == '/' ? '\\' : c;
+  const CVersionInfo info(program.c_str());
+  EXPECT_STREQ("5, 0, 0, 7567", info.GetFileVersion());
+  EXPECT_EQ(kOurFields, AllFields(info));
+}
+
 TEST(VersionInfo, OurResourceHasTheFixedPartAndOneJapaneseTranslation) {
   const std::string path = ProgramPath();
   DWORD handle = 0;

@@ -15,3 +15,6 @@ add_wine_test(version_info_tests
 add_dependencies(version_info_tests version_sample_none version_sample_two version_sample_two_english_first)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/version_test_resources.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/version.rc;${CMAKE_SOURCE_DIR}/res/version_values.h")
+# The shipped program itself, read from its file.
+target_compile_definitions(version_info_tests PRIVATE QOR_CHECKER_EXE="Z:$<TARGET_FILE:qorChecker>")
+add_dependencies(version_info_tests qorChecker)

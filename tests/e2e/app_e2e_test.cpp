@@ -63,7 +63,8 @@ TEST_F(CheckerAppTest, PointerOverAButtonShowsItsHoverLookUntilItLeaves) {
   ClientToScreen(window, &over);
   MovePointerTo(over);
   EXPECT_TRUE(WaitUntil([&] { return showsLook(2); }, 3000)) << "pointer over: image 2";
-  CURSORINFO cursor = {sizeof(cursor)};
+  CURSORINFO cursor = {};
+  cursor.cbSize = sizeof(cursor);
   GetCursorInfo(&cursor);
   EXPECT_NE(cursor.hCursor, nullptr);
 

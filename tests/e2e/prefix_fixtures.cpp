@@ -1,20 +1,6 @@
 #include "tests/e2e/prefix_fixtures.h"
 
-namespace {
-
-std::string ReadWholeFile(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string text(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  if (!text.empty()) ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr);
-  CloseHandle(file);
-  text.resize(read);
-  return text;
-}
-
-}  // namespace
+#include "tests/e2e/save_dialog_driver.h"
 
 namespace {
 
@@ -72,7 +58,7 @@ ScopedBrowserRecorder::~ScopedBrowserRecorder() {
   DeleteFileA(recordFile_.c_str());
 }
 
-std::string ScopedBrowserRecorder::Recorded() const { return ReadWholeFile(recordFile_); }
+std::string ScopedBrowserRecorder::Recorded() const { return ReadFileBytes(recordFile_); }
 
 bool ScopedBrowserRecorder::WaitForRecord(DWORD timeoutMs) const {
   const DWORD started = GetTickCount();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/widgets/col_btn.h"
+#include "ui/widgets/dib_bitmap.h"
+
+// Where a dialog puts a control, in client pixels.
+struct ControlPlacement {
+  int controlId;
+  int x, y, width, height;
+};
+
+// Static texts go on top of their siblings and are shown.
+void PlaceStaticsOnTop(HWND dialog, const ControlPlacement* placements, size_t count);
+
+// Gives a picture button its strip and its rectangle. Both dialogs hand the
+// restore-cursor flag set and no cursor of their own.
+void SetUpPictureButton(CColBtn& button, int bitmapId, CWnd* owner, const ControlPlacement& placement);
+
+// Copies a background picture to the client origin in its own size.
+void PaintBackground(HDC dc, const BackgroundPicture& picture);
