@@ -171,6 +171,11 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"no-hdcp", "connector=5;protection=5;hdcpTakes=0",
                     "グラフィック環境もしくはディスプレイがHDCPに対応していません", IDB_MARK_CROSS,
                     IDB_BANNER_UNSUITABLE, true, false, "\\GUIDE\\error03-1.htm"},
+        VerdictCase{"internal-connector", "bus=0x80000003;connector=0x80000007;protection=0",
+                    HighDefinitionMessage(), IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE, false, true, nullptr},
+        VerdictCase{"svideo-cgmsa-level4-not-taking", "bus=1;connector=1;protection=4;cgmsaTakes=0x7",
+                    "グラフィック環境がCGMSに対応していません", IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false,
+                    "\\GUIDE\\error05.htm"},
         VerdictCase{"not-displayable", nullptr, kNoCoppMessage, IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false,
                     "\\GUIDE\\error01.htm"}),
     [](const ::testing::TestParamInfo<VerdictCase>& info) {
