@@ -6,9 +6,9 @@
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/os_probes.h"
-#include "probe/wmi_queries.h"
 #include "res/resource_ids.h"
 #include "ui/check_time.h"
+#include "ui/environment_reads.h"
 #include "ui/main_dialog.h"
 #include "ui/memory_figures.h"
 #include "ui/string_resource.h"
@@ -64,21 +64,22 @@ void CwznCheckerDlg2::GatherEnvironment() {
   JudgeTrace("vmb2 = %d", directDrawMegabytes);
   environment_.vramText = VideoMemoryText(registryMegabytes, directDrawMegabytes);
 
+  const EnvironmentReads& wmi = CurrentEnvironmentReads();
   int position = 0;
-  WmiFindVideoController(deviceIdText, &position);
-  WmiGetOsName(&environment_.osName);
-  WmiGetCpuName(&environment_.cpuName);
+  wmi.findVideoController(deviceIdText, &position);
+  wmi.osName(&environment_.osName);
+  wmi.cpuName(&environment_.cpuName);
 
   double installedBytes = 0.0;
-  WmiGetInstalledMemory(&installedBytes);
+  wmi.installedMemory(&installedBytes);
   std::string totalPhysical;
-  if (MegabytesFromInstalledBytes(installedBytes) == 0) WmiGetTotalPhysicalMemory(&totalPhysical);
+  if (MegabytesFromInstalledBytes(installedBytes) == 0) wmi.totalPhysicalMemory(&totalPhysical);
   const MemoryFigures memory = JudgeMemory(installedBytes, totalPhysical, IsRunningOnWow64());
   environment_.memoryText = memory.text;
   environment_.memoryClass = memory.memoryClass;
   environment_.memoryShort = memory.memoryShort;
 
-  WmiGetVideoControllerName(position, &environment_.graphicsName);
+  wmi.videoControllerName(position, &environment_.graphicsName);
 }
 
 void CwznCheckerDlg2::OnTimer(UINT_PTR timerId) {

@@ -193,6 +193,66 @@ std::vector<DWORD> TraceTimes(const std::vector<DebugOutputListener::Message>& l
   return times;
 }
 
+struct SeamedCase {
+  const char* name;
+  const char* scenario;
+  const char* cpuName;   // null: what WMI says
+  const char* memoryMb;  // null: what WMI says
+  const char* memoryText;
+  const char* memoryStatus;
+  int memoryMark;
+  const char* cpuMessage;
+  int displayMark;
+  int banner;
+  bool detailsEnabled;
+};
+
+class SeamedVerdictTest : public CheckerAppTest, public ::testing::WithParamInterface<SeamedCase> {};
+
+const std::string kSeamedProgram = WindowsPath(SEAMED_CHECKER_EXE);
+const char kPentium4[] = "Intel(R) Pentium(R) 4 CPU 3.00GHz 3.00 GHz";
+
+TEST_P(SeamedVerdictTest, ProcessorAndMemoryDecideTheBanner) {
+  const SeamedCase& c = GetParam();
+  UseSimulatedDriver();
+  std::vector<std::string> environment = {Scenario(c.scenario)};
+  if (c.cpuName) environment.push_back(std::string("SOLARIO_TEST_CPU_NAME=") + c.cpuName);
+  if (c.memoryMb) environment.push_back(std::string("SOLARIO_TEST_MEMORY_MB=") + c.memoryMb);
+  CheckerProcess checker(kSeamedProgram, environment);
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  RunCheck(window);
+
+  EXPECT_EQ(ControlText(window, IDC_MEMORY_TEXT), c.memoryText);
+  EXPECT_EQ(ControlText(window, IDC_MEMORY_STATUS), c.memoryStatus);
+  EXPECT_EQ(ControlText(window, IDC_CPU_MESSAGE), c.cpuMessage);
+  EXPECT_EQ(ControlEnabled(window, IDC_SHOW_DETAILS), c.detailsEnabled);
+  ExpectPicture(window, c.memoryMark, 497, 204, 50, 50);
+  ExpectPicture(window, c.displayMark, 57, 309, 50, 50);
+  ExpectPicture(window, c.banner, 150, 78, 480, 60);
+  if (*c.cpuMessage) ExpectPicture(window, IDB_MARK_CROSS_CAPTION, 497, 309, 135, 50);
+  SaveArtifact(window, (std::string("result-") + c.name).c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SeamedVerdictTest,
+    ::testing::Values(
+        SeamedCase{"pentium4-high-definition", "connector=5;protection=5", kPentium4, "4096", "4096 MB",
+                   "推奨環境です", IDB_MARK_DOUBLE_CIRCLE, "対応外のCPUです", IDB_MARK_DOUBLE_CIRCLE,
+                   IDB_BANNER_UNSUITABLE, true},
+        SeamedCase{"vga-1024mb", "bus=4;connector=0;protection=4", nullptr, "1024", "1024 MB",
+                   "メモリの増設が必要です  2048MB 以上必要です", IDB_MARK_CROSS, "", IDB_MARK_CIRCLE,
+                   IDB_BANNER_UNSUITABLE, false},
+        SeamedCase{"vga-4096mb", "bus=4;connector=0;protection=4", nullptr, "4096", "4096 MB", "推奨環境です",
+                   IDB_MARK_DOUBLE_CIRCLE, "", IDB_MARK_CIRCLE, IDB_BANNER_LIMITED, true},
+        SeamedCase{"high-definition-2048mb", "connector=5;protection=5", nullptr, "2048", "2048 MB", "必須環境です",
+                   IDB_MARK_CIRCLE, "", IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE, true}),
+    [](const ::testing::TestParamInfo<SeamedCase>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name) ch = ch == '-' ? '_' : ch;
+      return name;
+    });
+
 TEST_F(CheckerAppTest, RetryAskedOnEveryRunWarnsAfterTheVerdict) {
   UseSimulatedDriver();
   DebugOutputListener trace;
