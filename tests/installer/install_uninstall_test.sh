@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# Installs the setup program silently in a Wine prefix made fresh for this
+# run, checks every file, shortcut and registry value it made, starts the
+# installed program and the installed source filter, then uninstalls and
+# checks that the disk and the registry are as they were before.
+#
+# usage: install_uninstall_test.sh RUNNER PROBE SETUP PREFIX WINEARCH VIEW APP_EXE FILTER_DLL GUIDE_DIR
+# VIEW is "native", or "wow64" for a 32-bit setup in a 64-bit prefix.
+set -u
+runner=$1 probe=$2 setup=$3 prefix=$4 arch=$5 view=$6 appExe=$7 filterDll=$8 guideDir=$9
+
+export WINE_TEST_PREFIX=$prefix WINEARCH=$arch
+# winemenubuilder would copy the Start-menu entry into the host's own menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+if [ "$view" = wow64 ]; then
+  programFiles='Program Files (x86)'
+  software='HKEY_LOCAL_MACHINE\Software\Wow6432Node'
+  classes='HKEY_LOCAL_MACHINE\Software\Classes\Wow6432Node'
+else
+  programFiles='Program Files'
+  software='HKEY_LOCAL_MACHINE\Software'
+  classes='HKEY_LOCAL_MACHINE\Software\Classes'
+fi
+drive=$prefix/drive_c
+installDir="C:\\$programFiles\\Lumora\\Solario"
+installPath="$drive/$programFiles/Lumora/Solario"
+shortcut='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\ソラリオ for UT-750.lnk'
+shortcutPath="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/ソラリオ for UT-750.lnk"
+work=$prefix.results
+log=$work/wine.log
+
+stop_prefix() {
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null
+  local pidfile=$prefix.state/xvfb.pid
+  if [ -f "$pidfile" ]; then
+    kill "$(cat "$pidfile")" 2>/dev/null
+    rm -f "$pidfile" "$prefix.state/xvfb.display" "$prefix.state/display"
+  fi
+}
+stop_prefix
+rm -rf "$prefix" "$prefix.state" "$work"
+mkdir -p "$work"
+trap stop_prefix EXIT
+
+failures=0
+check() {
+  local what=$1 expected=$2 actual=$3
+  if [ "$expected" == "$actual" ]; then
+    echo "ok: $what"
+  else
+    echo "FAIL: $what" >&2
+    diff <(echo "$expected") <(echo "$actual") | sed 's/^/    /' >&2
+    failures=$((failures + 1))
+  fi
+}
+
+# Every Wine call is bounded: a program that hangs fails the test, not CTest.
+wine_run() {
+  timeout 120 "$runner" "$@" 2>>"$log" </dev/null | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# The registry below Software as flat "key value" lines, without Wine's own
+# run-time state, which changes whenever a window opens.
+software_registry() {
+  wine_run regedit /E "C:\\registry-$1.reg" >/dev/null
+  iconv -f UTF-16LE -t UTF-8 "$drive/registry-$1.reg" | tr -d '\r' |
+    awk '/^\[/ { key = $0; keep = (key ~ /^\[HKEY_(LOCAL_MACHINE|USERS\\[^\\]+)\\Software/ &&
+                                   key !~ /\\Software\\Wine(\\|\])/); next }
+         keep && $0 != "" { print key " " $0 }' |
+    LC_ALL=C sort >"$work/registry-$1.txt"
+  rm -f "$drive/registry-$1.reg"
+}
+
+# The files of drive C, without the registry exports of this script.
+disk_files() {
+  (cd "$drive" && find . -path ./users -prune -o -print | LC_ALL=C sort) >"$work/disk-$1.txt"
+  (cd "$drive/users" && find . -print | LC_ALL=C sort) >>"$work/disk-$1.txt"
+}
+
+kilobytes() {
+  local total=0 size
+  for file in "$@"; do
+    size=$(stat -c %s "$file")
+    total=$((total + (size + 1023) / 1024))
+  done
+  echo $total
+}
+
+guidePages=$(cd "$guideDir" && ls | LC_ALL=C sort)
+
+# --- Before: a fresh prefix, as a user's PC before the setup.
+software_registry before
+disk_files before
+echo "prefix ready"
+
+# --- Install.
+wine_run "$setup" /S >/dev/null
+check "the setup exits with 0" 0 "$?"
+
+expectedFiles=$(
+  echo GUIDE
+  for page in $guidePages; do echo "GUIDE/$page"; done
+  printf '%s\n' ball_source.dll qorChecker.exe uninstall.exe
+)
+check "installed files" "$expectedFiles" "$(cd "$installPath" 2>/dev/null && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort)"
+same=yes
+cmp -s "$appExe" "$installPath/qorChecker.exe" || same="qorChecker.exe differs"
+cmp -s "$filterDll" "$installPath/ball_source.dll" || same="ball_source.dll differs"
+for page in $guidePages; do
+  cmp -s "$guideDir/$page" "$installPath/GUIDE/$page" || same="GUIDE/$page differs"
+done
+check "installed files are the build's" yes "$same"
+
+software_registry installed
+size=$(kilobytes "$appExe" "$filterDll" "$guideDir"/*)
+uninstallKey="[$software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LumoraSolarioUT750]"
+escapedDir=${installDir//\\/\\\\}
+class_values() {
+  local key="[$1\\CLSID\\{289A8718-002D-4840-8D80-5E066F2DFE78}"
+  echo "$key] @=\"Bouncing Ball\""
+  echo "$key\\InprocServer32] @=\"$escapedDir\\\\ball_source.dll\""
+  echo "$key\\InprocServer32] \"ThreadingModel\"=\"Both\""
+}
+classValues=$(class_values "$classes")
+# The 32-bit classes are also seen through their alias below
+# Software\Wow6432Node, so an export lists them twice there.
+if [ "$view" = wow64 ]; then
+  classValues+=$'\n'$(class_values "$software\\Classes")
+fi
+expectedKeys=$(
+  LC_ALL=C sort <<EOF
+$uninstallKey "DisplayIcon"="$escapedDir\\\\qorChecker.exe,0"
+$uninstallKey "DisplayName"="ソラリオ for UT-750"
+$uninstallKey "DisplayVersion"="5.0.0.7567"
+$uninstallKey "EstimatedSize"=dword:$(printf %08x "$size")
+$uninstallKey "InstallLocation"="$escapedDir"
+$uninstallKey "NoModify"=dword:00000001
+$uninstallKey "NoRepair"=dword:00000001
+$uninstallKey "Publisher"="ルモラ株式会社"
+$uninstallKey "QuietUninstallString"="\\"$escapedDir\\\\uninstall.exe\\" /S"
+$uninstallKey "UninstallString"="\\"$escapedDir\\\\uninstall.exe\\""
+$classValues
+EOF
+)
+check "registry values the setup added, and no others" "$expectedKeys" \
+  "$(LC_ALL=C comm -13 "$work/registry-before.txt" "$work/registry-installed.txt")"
+check "registry values the setup changed or removed" "" \
+  "$(LC_ALL=C comm -23 "$work/registry-before.txt" "$work/registry-installed.txt")"
+
+check "Start-menu shortcut" "load 0x00000000
+target $installDir\\qorChecker.exe
+directory $installDir
+icon $installDir\\qorChecker.exe,0" "$(wine_run "$probe" shortcut "$shortcut")"
+
+check "the source filter comes from the installed DLL and joins a graph" "create 0x00000000
+server $installDir\\ball_source.dll
+add 0x00000000
+outputs 1" "$(wine_run "$probe" filter)"
+
+check "the program starts from its installed place and shows its window" "image $installDir\\qorChecker.exe
+window 　ソラリオ　
+exit 0" "$(wine_run "$probe" program "$installDir\\qorChecker.exe" "$installDir")"
+
+# --- Uninstall. Run from its own place an NSIS uninstaller copies itself to
+# the temporary folder and returns at once; a copy started with "_?=" works
+# in place and returns when it is done.
+mkdir -p "$drive/uninstall-copy"
+cp "$installPath/uninstall.exe" "$drive/uninstall-copy/uninstall.exe"
+software_registry refused-before
+check "an uninstaller pointed at a folder without the program refuses" "exit 2" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' '/S _?=C:\uninstall-copy')"
+software_registry refused
+check "a refused uninstall changes no registry value" "" \
+  "$(LC_ALL=C comm -3 "$work/registry-refused-before.txt" "$work/registry-refused.txt")"
+check "a refused uninstall keeps the shortcut" yes "$([ -f "$shortcutPath" ] && echo yes)"
+
+check "the uninstaller exits with 0" "exit 0" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' "/S _?=$installDir")"
+rm -rf "$drive/uninstall-copy"
+
+check "the filter is no longer registered" "create 0x80040154" "$(wine_run "$probe" filter)"
+software_registry uninstalled
+check "registry after uninstall equals the registry before install" "" \
+  "$(LC_ALL=C comm -3 "$work/registry-before.txt" "$work/registry-uninstalled.txt")"
+disk_files uninstalled
+check "drive C after uninstall holds the files it held before install" "" \
+  "$(diff "$work/disk-before.txt" "$work/disk-uninstalled.txt")"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed; Wine's messages are in $log" >&2
+  exit 1
+fi
+echo "all checks passed"
