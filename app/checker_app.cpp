@@ -40,7 +40,7 @@ BOOL CwznCheckerApp::InitInstance() {
   }
 
   if (!IsSupportedOs()) {
-    const std::string text = LoadStringResource(IDS_UNSUPPORTED_OS);
+    const std::string text = LoadStringResource(m_hInstance, IDS_UNSUPPORTED_OS);
     ::MessageBoxA(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
     return FALSE;
   }

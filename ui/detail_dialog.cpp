@@ -1,11 +1,11 @@
 #include "ui/detail_dialog.h"
 
+#include <iterator>
+
 #include "res/resource_ids.h"
 #include "ui/guide_page.h"
 #include "ui/main_dialog.h"
 #include "ui/solution_pages.h"
-#include <iterator>
-
 #include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
 #include "ui/widgets/fit_client.h"

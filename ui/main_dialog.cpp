@@ -1,10 +1,10 @@
 #include "ui/main_dialog.h"
 
-#include "judge/display_check_run.h"
-#include "res/resource_ids.h"
-#include "text/cp932_text.h"
 #include <iterator>
 
+#include "judge/display_check_run.h"
+#include "res/resource_ids.h"
+#include "ui/guide_page.h"
 #include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
 #include "ui/widgets/fit_client.h"
@@ -65,9 +65,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   CDialog::OnInitDialog();
   dwm_.DisableComposition();
 
-  char path[260] = {};
-  ::GetModuleFileNameA(nullptr, path, sizeof(path) - 1);
-  moduleFolder_ = CutAtLastBackslash(path);
+  moduleFolder_ = ProgramFolder(260);
 
   FitClientToBackground(m_hWnd, kClientWidth, kClientHeight);
 

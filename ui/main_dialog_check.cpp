@@ -101,8 +101,8 @@ void CwznCheckerDlg2::RunCheckStep() {
   environment_.checkTime = FormatCheckTime(now);
   ShowVerdict();
   if (environment_.judge.retryFromStart) {
-    const std::string text = LoadStringResource(IDS_COPP_RETRY_WARNING);
-    const std::string caption = LoadStringResource(IDS_PROGRAM_TITLE);
+    const std::string text = LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING);
+    const std::string caption = LoadStringResource(AfxGetInstanceHandle(), IDS_PROGRAM_TITLE);
     ::MessageBoxA(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
   }
 }

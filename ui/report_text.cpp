@@ -1,6 +1,7 @@
 #include "ui/report_text.h"
 
 #include "res/resource_ids.h"
+#include "ui/string_resource.h"
 
 namespace {
 
@@ -93,12 +94,7 @@ void AppendConnectionBlock(std::string* out, const JudgeResult& judge, const Rep
 }  // namespace
 
 ReportStrings LoadReportStrings(HINSTANCE module) {
-  const auto load = [module](UINT id) {
-    // Entry 206, the longest, is 431 bytes; no entry comes near this size.
-    char text[4096];
-    const int length = ::LoadStringA(module, id, text, sizeof(text));
-    return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
-  };
+  const auto load = [module](UINT id) { return LoadStringResource(module, id); };
   ReportStrings strings;
   strings.versionLine = load(IDS_REPORT_VERSION_LINE);
   strings.latestInfo = load(IDS_REPORT_LATEST_INFO);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
-// A string-table entry of the program as code page 932 text; empty when the
+// A string-table entry of `module` as code page 932 text; empty when the
 // entry is missing.
-std::string LoadStringResource(unsigned int id);
+std::string LoadStringResource(HINSTANCE module, unsigned int id);

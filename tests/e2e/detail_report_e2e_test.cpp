@@ -188,19 +188,19 @@ TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) 
   EXPECT_FALSE(ControlEnabled(details, IDC_SPEC_TOP));
   // Control 1065 has no picture: what shows there, inside the client area,
   // is the background.
-  RECT spec = ControlClientRect(details, IDC_SPEC_TOP);
-  spec.left = std::max<LONG>(spec.left, 0);
-  spec.top = std::max<LONG>(spec.top, 0);
-  spec.right = std::min<LONG>(spec.right, 500);
-  spec.bottom = std::min<LONG>(spec.bottom, 450);
+  RECT blankArea = ControlClientRect(details, IDC_SPEC_TOP);
+  blankArea.left = std::max<LONG>(blankArea.left, 0);
+  blankArea.top = std::max<LONG>(blankArea.top, 0);
+  blankArea.right = std::min<LONG>(blankArea.right, 500);
+  blankArea.bottom = std::min<LONG>(blankArea.bottom, 450);
   const Pixels background = LoadPictureResource(kProgram, IDB_DETAIL_BACKGROUND);
   ASSERT_EQ(background.width, 500);
-  if (spec.right > spec.left && spec.bottom > spec.top) {
-    const Pixels shown = CaptureClient(details, spec);
+  if (blankArea.right > blankArea.left && blankArea.bottom > blankArea.top) {
+    const Pixels shown = CaptureClient(details, blankArea);
     int differences = 0;
     for (int y = 0; y < shown.height; ++y) {
       for (int x = 0; x < shown.width; ++x) {
-        differences += shown.At(x, y) != background.At(spec.left + x, spec.top + y);
+        differences += shown.At(x, y) != background.At(blankArea.left + x, blankArea.top + y);
       }
     }
     EXPECT_EQ(differences, 0) << "control 1065 drew something";
