@@ -8,10 +8,13 @@ endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # One test executable per library; CTest runs each under Wine.
+# Everything in the tree's own prefix takes turns (one registry, one
+# display); tests with prefixes of their own run beside them.
 function(add_wine_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest test_main)
   target_link_libraries(${name} PRIVATE project_options)
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK shared_wine_prefix)
 endfunction()

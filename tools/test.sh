@@ -52,4 +52,6 @@ trap stop_wine EXIT
 rm -f "$state/display"
 
 cd "$build"
-ctest --output-on-failure --timeout 300 "$@"
+# Tests in the shared prefix take turns (RESOURCE_LOCK); the installer tests,
+# each in a prefix of its own, and the browser checks run beside them.
+ctest --output-on-failure --timeout 300 -j2 "$@"

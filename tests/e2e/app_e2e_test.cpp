@@ -61,7 +61,7 @@ TEST_F(CheckerAppTest, PointerOverAButtonShowsItsHoverLookUntilItLeaves) {
 
   POINT over = {470, 378};
   ClientToScreen(window, &over);
-  MovePointerTo(over);
+  ASSERT_TRUE(XMovePointer(over));
   EXPECT_TRUE(WaitUntil([&] { return showsLook(2); }, 3000)) << "pointer over: image 2";
   CURSORINFO cursor = {};
   cursor.cbSize = sizeof(cursor);
@@ -70,7 +70,7 @@ TEST_F(CheckerAppTest, PointerOverAButtonShowsItsHoverLookUntilItLeaves) {
 
   POINT away = {100, 420};
   ClientToScreen(window, &away);
-  MovePointerTo(away);
+  ASSERT_TRUE(XMovePointer(away));
   EXPECT_TRUE(WaitUntil([&] { return showsLook(0); }, 3000)) << "pointer gone: image 0";
   GetCursorInfo(&cursor);
   EXPECT_NE(cursor.hCursor, nullptr) << "leaving a button must not take the pointer away";
@@ -151,7 +151,7 @@ TEST_P(CheckerVerdictTest, ResultPageShowsTheVerdict) {
   SaveArtifact(window, (std::string("result-") + c.name).c_str());
 
   if (c.solutionPage) {
-    PressButton(window, IDC_OPEN_SOLUTION);
+    ASSERT_TRUE(XClickControl(window, IDC_OPEN_SOLUTION));
     ASSERT_TRUE(recorder.WaitForRecord(20000));
     std::string folder = kProgram.substr(0, kProgram.rfind('\\'));
     EXPECT_EQ(recorder.Recorded(), folder + c.solutionPage + "\n");

@@ -42,30 +42,6 @@ HWND WaitForDetailDialog(DWORD processId) {
   return found;
 }
 
-void SendMouse(DWORD flags, int x = 0, int y = 0) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.dx = x;
-  input.mi.dy = y;
-  SendInput(1, &input, sizeof(input));
-}
-
-// Presses the left button at a screen point, moves by (dx, dy) and releases.
-void DragBy(POINT from, int dx, int dy) {
-  SetCursorPos(from.x, from.y);
-  Sleep(100);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  Sleep(200);
-  for (int step = 1; step <= 8; ++step) {
-    SetCursorPos(from.x + dx * step / 8, from.y + dy * step / 8);
-    SendMouse(MOUSEEVENTF_MOVE);
-    Sleep(50);
-  }
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  Sleep(300);
-}
-
 class CheckerResultTest : public CheckerAppTest {
  protected:
   void SetUp() override {
@@ -79,12 +55,13 @@ class CheckerResultTest : public CheckerAppTest {
     ASSERT_TRUE(window_);
     RunCheck(window_);
   }
-  // Saves through the button of `dialog` into `path`, confirming an overwrite.
+  // Saves through the button of `dialog` into `path`, confirming an overwrite:
+  // a real click, then the name typed on the keyboard.
   void SaveThrough(HWND dialog, const std::string& path, bool expectOverwritePrompt) {
-    PressButton(dialog, IDC_SAVE_REPORT);
+    ASSERT_TRUE(XClickControl(dialog, IDC_SAVE_REPORT));
     const HWND save = WaitForSaveDialog(checker_->ProcessId(), kShowTimeout);
     ASSERT_TRUE(save);
-    ASSERT_TRUE(AnswerSaveDialog(save, path));
+    ASSERT_TRUE(TypeIntoSaveDialog(save, path));
     if (expectOverwritePrompt) {
       HWND confirm = nullptr;
       ASSERT_TRUE(WaitUntil(
@@ -250,7 +227,8 @@ TEST_F(CheckerResultTest, DetailDialogOpensTheTunerPageAndMovesByItsBackground) 
   GetWindowRect(details, &before);
   POINT grab = {250, 100};
   ClientToScreen(details, &grab);
-  DragBy(grab, -60, 40);
+  ASSERT_TRUE(XDragBy(grab, -60, 40));
+  Sleep(300);
   RECT after;
   GetWindowRect(details, &after);
   EXPECT_EQ(after.left - before.left, -60);
@@ -262,7 +240,8 @@ TEST_F(CheckerResultTest, DetailDialogOpensTheTunerPageAndMovesByItsBackground) 
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(details); }, kShowTimeout));
   POINT mainGrab = {470, 20};
   ClientToScreen(window_, &mainGrab);
-  DragBy(mainGrab, 30, 25);
+  ASSERT_TRUE(XDragBy(mainGrab, 30, 25));
+  Sleep(300);
   RECT mainAfter;
   GetWindowRect(window_, &mainAfter);
   EXPECT_EQ(mainAfter.left - mainBefore.left, 30);

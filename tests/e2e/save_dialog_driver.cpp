@@ -4,6 +4,7 @@
 
 #include "tests/e2e/checker_process.h"
 #include "tests/e2e/window_probe.h"
+#include "tests/e2e/x_input.h"
 
 namespace {
 
@@ -58,6 +59,16 @@ bool AnswerSaveDialog(HWND dialog, const std::string& path) {
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   return true;
+}
+
+bool TypeIntoSaveDialog(HWND dialog, const std::string& path) {
+  const HWND edit = NameEdit(dialog);
+  RECT rect = {};
+  if (!edit || !GetWindowRect(edit, &rect)) return false;
+  if (!XClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})) return false;
+  // Wine's edit control has no Ctrl+A: select the offered name from its end.
+  return XPressKey("End shift+Home") && XTypeText(path) &&
+         WaitUntil([&] { return WindowTextOf(edit) == path; }, 5000) && XPressKey("Return");
 }
 
 HWND WaitForBoxSaying(DWORD processId, const std::string& text, DWORD timeoutMs) {

@@ -9,8 +9,13 @@
 // A dialog of the process that offers the report's file name; null after the timeout.
 HWND WaitForSaveDialog(DWORD processId, DWORD timeoutMs);
 
-// Types the path into the name field and confirms it.
+// Puts the path into the name field and confirms it, by window messages:
+// for paths the keyboard cannot type.
 bool AnswerSaveDialog(HWND dialog, const std::string& path);
+
+// Clicks into the name field, types the (ASCII) path on the real keyboard
+// and presses Enter.
+bool TypeIntoSaveDialog(HWND dialog, const std::string& path);
 
 // A dialog of the process other than `except` whose text holds `text`
 // (a confirmation or failure box); null after the timeout.

@@ -156,10 +156,3 @@ Pixels PictureRows(const Pixels& picture, int top, int height) {
   return rows;
 }
 
-void MovePointerTo(POINT screenPoint) {
-  SetCursorPos(screenPoint.x, screenPoint.y);
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(input));
-}

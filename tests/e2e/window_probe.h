@@ -51,9 +51,6 @@ Pixels LoadPictureResource(const std::string& exePath, int bitmapId);
 // Rows [top, top + height) of a picture: one look of a button strip.
 Pixels PictureRows(const Pixels& picture, int top, int height);
 
-// Moves the pointer to a screen point with real input events.
-void MovePointerTo(POINT screenPoint);
-
 // How many pixels of `shown` differ from `picture` over the picture's
 // first width x height pixels.
 int CountDifferences(const Pixels& shown, const Pixels& picture, int width, int height);
