@@ -12,10 +12,9 @@
 #include "probe/directdraw_probe.h"
 #include "tests/graph_support/ball_source_dll.h"
 #include "tests/graph_support/test_windows.h"
+#include "tests/judge/run_log_expectations.h"
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 // Every message with the tick it arrived at, to see the HDCP settle time.
 std::vector<std::pair<DWORD, std::string>> g_timedLog;
@@ -24,141 +23,6 @@ void RecordTimed(const char* message) { g_timedLog.emplace_back(GetTickCount(), 
 constexpr char kScenarioVariable[] = "SIMULATED_DRIVER_SCENARIO";
 constexpr uint32_t kCallerVendor = 0x1002;
 constexpr uint32_t kCallerDevice = 0x9440;
-
-std::string Hex8(uint32_t value) {
-  char text[16];
-  snprintf(text, sizeof(text), "%08x", value);
-  return text;
-}
-
-std::string IdLine(uint32_t vendor, uint32_t device) {
-  return "VendorId = " + Hex8(vendor) + " DeviceId = " + Hex8(device);
-}
-
-// The log up to the COPP test: header, DirectDraw and caller ids, overlay.
-Lines RunHead() {
-  Lines lines = {"========== 判定ログ =========="};
-  uint32_t vendor = 0, device = 0;
-  if (GetDirectDrawDeviceIds(nullptr, &vendor, &device)) {
-    lines.push_back("DD7VGA情報");
-    lines.push_back(IdLine(vendor, device));
-  }
-  lines.push_back("VGA情報");
-  lines.push_back(IdLine(kCallerVendor, kCallerDevice));
-  lines.push_back("オーバーレイテスト結果");
-  lines.push_back("可");
-  return lines;
-}
-
-// The listing and the flow for the record the run should have collected;
-// their own texts are pinned by the judgement flow tests.
-Lines FlowTail(const DisplayCheckRecord& expected) {
-  std::vector<std::string> captured;
-  static std::vector<std::string>* target;
-  target = &captured;
-  JudgeTraceSink previous = SetJudgeTraceSink([](const char* m) { target->emplace_back(m); });
-  JudgeResult ignored{};
-  ListJudgeFactors(&expected);
-  DoJudge2(&expected, &ignored);
-  SetJudgeTraceSink(previous);
-  return captured;
-}
-
-void Append(Lines* lines, const Lines& more) { lines->insert(lines->end(), more.begin(), more.end()); }
-
-Lines Query(const char* what, uint32_t value, Lines names) {
-  Lines lines = {std::string(what) + "の取得データ = " + Hex8(value)};
-  Append(&lines, names);
-  return lines;
-}
-
-const char* HdcpName(uint32_t level) { return level == 0 ? "COPP_HDCP_Level0" : "COPP_HDCP_Level1"; }
-
-const char* CgmsaName(uint32_t level) {
-  static const char* const names[] = {"COPP_CGMSA_Disabled", "COPP_CGMSA_CopyFreely", "COPP_CGMSA_CopyNoMore",
-                                      "COPP_CGMSA_CopyOneGeneration", "COPP_CGMSA_CopyNever"};
-  return names[level];
-}
-
-Lines HdcpSetTest(uint32_t localAfter, Lines localAfterNames) {
-  Lines lines;
-  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
-  Append(&lines, Query("HDCP Local Protection Level", 0, {HdcpName(0)}));
-  lines.push_back("HDCPの設定テスト");
-  lines.push_back("COPP_HDCP_Level1");
-  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
-  Append(&lines, Query("HDCP Local Protection Level", localAfter, localAfterNames));
-  return lines;
-}
-
-// takes: whether each level 1..4 reads back as set.
-Lines CgmsaSetTest(const bool takes[5]) {
-  Lines lines;
-  Append(&lines, Query("CGMSA Global Protection Level", 0, {CgmsaName(0)}));
-  Append(&lines, Query("CGMSA Local Protection Level", 0, {CgmsaName(0)}));
-  lines.push_back("CGMSAの設定テスト");
-  uint32_t local = 0;
-  for (uint32_t level = 1; level <= 4; ++level) {
-    lines.push_back(CgmsaName(level));
-    if (takes[level]) local = level;
-    Append(&lines, Query("CGMSA Local Protection Level", local, {CgmsaName(local)}));
-  }
-  return lines;
-}
-
-Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
-                     Lines maskNames) {
-  Lines lines = {" --------- COPP通信テスト ---------"};
-  Append(&lines, Query("Connector Type", connector, connectorNames));
-  lines.push_back(" --------- COPPによるデータの収集 ---------");
-  Append(&lines, Query("Bus Type", bus, busNames));
-  Append(&lines, Query("Connector Type", connector, connectorNames));
-  Append(&lines, Query("Protection Type", mask, maskNames));
-  return lines;
-}
-
-DisplayCheckRecord ExpectedRecord(uint32_t bus, uint32_t connector, uint32_t mask) {
-  DisplayCheckRecord record{};
-  record.vendorId = kCallerVendor;
-  record.deviceId = kCallerDevice;
-  record.overlayOk = 1;
-  record.coppOk = 1;
-  record.busType = bus;
-  record.connectorType = connector;
-  record.protectionTypes = mask;
-  return record;
-}
-
-DisplayCheckRecord FailedCoppRecord(int retry) {
-  DisplayCheckRecord record{};
-  record.vendorId = kCallerVendor;
-  record.deviceId = kCallerDevice;
-  record.overlayOk = 1;
-  record.connectorType = 0xFFFFFFFF;
-  record.protectionTypes = 0x80000000;
-  record.retryFromStart = retry;
-  return record;
-}
-
-JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> set) {
-  JudgeResult result{};
-  for (auto field : set) result.*field = 1;
-  return result;
-}
-
-std::string Describe(const JudgeResult& r) {
-  char text[128];
-  snprintf(text, sizeof(text), "ok%d down%d ng%d vga%d ov%d copp%d hdcp%d cgmsa%d retry%d", r.displayOk,
-           r.displayDownscaled, r.displayNg, r.analogVgaOutput, r.ngOverlay, r.ngCopp, r.ngHdcp, r.ngCgmsa,
-           r.retryFromStart);
-  return text;
-}
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
 
 struct RunOutcome {
   DisplayCheckRecord record{};
@@ -227,10 +91,10 @@ void ExpectRecord(const DisplayCheckRecord& expected, const DisplayCheckRecord& 
 
 TEST_F(DisplayCheckRun, PlatformRendererWithoutCoppHardwareEndsAtFactor7) {
   const RunOutcome outcome = Run();
-  Lines expected = RunHead();
+  Lines expected = RunHead(kCallerVendor, kCallerDevice);
   expected.push_back("KeyExchange()に失敗 hr = 8004029b");
   expected.push_back("COPPの初期化に失敗しました");
-  const DisplayCheckRecord record = FailedCoppRecord(0);
+  const DisplayCheckRecord record = FailedCoppRecord(kCallerVendor, kCallerDevice, 0);
   Append(&expected, FlowTail(record));
   EXPECT_EQ(Join(expected), Join(outcome.log));
   EXPECT_EQ(Describe(Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp})), Describe(outcome.result));
@@ -253,17 +117,17 @@ std::vector<SimCase> SimCases() {
     Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 1,
                                {"COPP_ProtectionType_HDCP"});
     Append(&log, HdcpSetTest(1, {"COPP_HDCP_Level1"}));
-    DisplayCheckRecord record = ExpectedRecord(3, 5, 1);
+    DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, 3, 5, 1);
     record.hdcpSetOk = 1;
-    cases.push_back({"HdmiWithHdcp", "bus=3;connector=5;protection=1", log, record,
-                     Flags({&JudgeResult::displayOk})});
+    cases.push_back(
+        {"HdmiWithHdcp", "bus=3;connector=5;protection=1", log, record, Flags({&JudgeResult::displayOk})});
   }
   {
     Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
                                {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"});
     Append(&log, HdcpSetTest(0, {"COPP_HDCP_Level0"}));
     Append(&log, CgmsaSetTest(allTake));
-    DisplayCheckRecord record = ExpectedRecord(3, 5, 5);
+    DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, 3, 5, 5);
     record.cgmsaLevelsOk = 4;
     cases.push_back({"HdmiWithoutHdcpButCgmsa", "bus=3;connector=5;protection=5;hdcpTakes=0", log, record,
                      Flags({&JudgeResult::displayOk, &JudgeResult::displayNg, &JudgeResult::ngHdcp})});
@@ -272,7 +136,7 @@ std::vector<SimCase> SimCases() {
     Lines log = CollectionHead(4, {"COPP_BusType_AGP"}, 0, {"COPP_ConnectorType_VGA"}, 4,
                                {"COPP_ProtectionType_CGMSA"});
     Append(&log, CgmsaSetTest(allTake));
-    DisplayCheckRecord record = ExpectedRecord(4, 0, 4);
+    DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, 4, 0, 4);
     record.cgmsaLevelsOk = 4;
     cases.push_back({"Vga", "bus=4;connector=0;protection=4", log, record,
                      Flags({&JudgeResult::displayDownscaled, &JudgeResult::analogVgaOutput})});
@@ -281,35 +145,38 @@ std::vector<SimCase> SimCases() {
     Lines log = CollectionHead(0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}, 0x80000007,
                                {"COPP_ConnectorType_TMDS(Internal)"}, 0, {"COPP_ProtectionType_None"});
     cases.push_back({"InternalConnector", "bus=0x80000003;connector=0x80000007;protection=0", log,
-                     ExpectedRecord(0x80000003, 0x80000007, 0), Flags({&JudgeResult::displayOk})});
+                     ExpectedRecord(kCallerVendor, kCallerDevice, 0x80000003, 0x80000007, 0),
+                     Flags({&JudgeResult::displayOk})});
   }
   {
     Lines log = CollectionHead(1, {"COPP_BusType_PCI"}, 1, {"COPP_ConnectorType_SVideo"}, 4,
                                {"COPP_ProtectionType_CGMSA"});
     Append(&log, CgmsaSetTest(fourFails));
     cases.push_back({"SVideoWithCgmsaLevel4NotTaking", "bus=1;connector=1;protection=4;cgmsaTakes=0x7", log,
-                     ExpectedRecord(1, 1, 4), Flags({&JudgeResult::displayNg, &JudgeResult::ngCgmsa})});
+                     ExpectedRecord(kCallerVendor, kCallerDevice, 1, 1, 4),
+                     Flags({&JudgeResult::displayNg, &JudgeResult::ngCgmsa})});
   }
   {
     Lines log = CollectionHead(3, {"COPP_BusType_PCIExpress"}, 4, {"COPP_ConnectorType_DVI"}, 1,
                                {"COPP_ProtectionType_HDCP"});
     Append(&log, HdcpSetTest(0x80000001, {}));
-    DisplayCheckRecord record = ExpectedRecord(3, 4, 1);
+    DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, 3, 4, 1);
     record.hdcpSetOk = 1;
-    cases.push_back({"LevelWithBit31CountsAsTaken", "bus=3;connector=4;protection=1;levelBits=0x80000000", log,
-                     record, Flags({&JudgeResult::displayOk})});
+    cases.push_back({"LevelWithBit31CountsAsTaken", "bus=3;connector=4;protection=1;levelBits=0x80000000",
+                     log, record, Flags({&JudgeResult::displayOk})});
   }
   {
     Lines log = {"SessionSequenceStart()に失敗 hr = c026251e", "COPPの初期化に失敗しました",
                  "最初からリトライが必要です"};
-    cases.push_back({"SessionStartAsksForRetry", "sessionStart=0xC026251E", log, FailedCoppRecord(1),
+    cases.push_back({"SessionStartAsksForRetry", "sessionStart=0xC026251E", log,
+                     FailedCoppRecord(kCallerVendor, kCallerDevice, 1),
                      Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp, &JudgeResult::retryFromStart})});
   }
   {
     Lines log = {" --------- COPP通信テスト ---------", "ProtectionStatus()に失敗 hr = c026251e",
                  "COPP通信テストに失敗しました", "最初からリトライが必要です"};
     cases.push_back({"FirstConnectorQueryAsksForRetry", "firstConnectorQuery=0xC026251E", log,
-                     FailedCoppRecord(1),
+                     FailedCoppRecord(kCallerVendor, kCallerDevice, 1),
                      Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp, &JudgeResult::retryFromStart})});
   }
   return cases;
@@ -319,7 +186,7 @@ TEST_F(SimulatedDriverRun, EveryScenarioGivesItsVerdictAndWholeLog) {
   for (const SimCase& c : SimCases()) {
     SCOPED_TRACE(c.name);
     const RunOutcome outcome = RunScenario(c.scenario);
-    Lines expected = RunHead();
+    Lines expected = RunHead(kCallerVendor, kCallerDevice);
     Append(&expected, c.collection);
     Append(&expected, FlowTail(c.record));
     EXPECT_EQ(Join(expected), Join(outcome.log));

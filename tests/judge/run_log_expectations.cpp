@@ -1,0 +1,143 @@
+#include "tests/judge/run_log_expectations.h"
+
+#include <cstdio>
+
+#include "judge/judge_flow.h"
+#include "judge/judge_log.h"
+#include "probe/directdraw_probe.h"
+
+namespace {
+
+const char* HdcpName(uint32_t level) { return level == 0 ? "COPP_HDCP_Level0" : "COPP_HDCP_Level1"; }
+
+const char* CgmsaName(uint32_t level) {
+  static const char* const names[] = {"COPP_CGMSA_Disabled", "COPP_CGMSA_CopyFreely", "COPP_CGMSA_CopyNoMore",
+                                      "COPP_CGMSA_CopyOneGeneration", "COPP_CGMSA_CopyNever"};
+  return names[level];
+}
+
+}  // namespace
+
+std::string Hex8(uint32_t value) {
+  char text[16];
+  snprintf(text, sizeof(text), "%08x", value);
+  return text;
+}
+
+std::string IdLine(uint32_t vendor, uint32_t device) {
+  return "VendorId = " + Hex8(vendor) + " DeviceId = " + Hex8(device);
+}
+
+Lines RunHead(uint32_t callerVendor, uint32_t callerDevice) {
+  Lines lines = {"========== 判定ログ =========="};
+  uint32_t vendor = 0, device = 0;
+  if (GetDirectDrawDeviceIds(nullptr, &vendor, &device)) {
+    lines.push_back("DD7VGA情報");
+    lines.push_back(IdLine(vendor, device));
+  }
+  lines.push_back("VGA情報");
+  lines.push_back(IdLine(callerVendor, callerDevice));
+  lines.push_back("オーバーレイテスト結果");
+  lines.push_back("可");
+  return lines;
+}
+
+Lines FlowTail(const DisplayCheckRecord& expected) {
+  std::vector<std::string> captured;
+  static std::vector<std::string>* target;
+  target = &captured;
+  JudgeTraceSink previous = SetJudgeTraceSink([](const char* m) { target->emplace_back(m); });
+  JudgeResult ignored{};
+  ListJudgeFactors(&expected);
+  DoJudge2(&expected, &ignored);
+  SetJudgeTraceSink(previous);
+  return captured;
+}
+
+void Append(Lines* lines, const Lines& more) { lines->insert(lines->end(), more.begin(), more.end()); }
+
+Lines Query(const char* what, uint32_t value, Lines names) {
+  Lines lines = {std::string(what) + "の取得データ = " + Hex8(value)};
+  Append(&lines, names);
+  return lines;
+}
+
+Lines HdcpSetTest(uint32_t localAfter, Lines localAfterNames) {
+  Lines lines;
+  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
+  Append(&lines, Query("HDCP Local Protection Level", 0, {HdcpName(0)}));
+  lines.push_back("HDCPの設定テスト");
+  lines.push_back("COPP_HDCP_Level1");
+  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
+  Append(&lines, Query("HDCP Local Protection Level", localAfter, localAfterNames));
+  return lines;
+}
+
+Lines CgmsaSetTest(const bool takes[5]) {
+  Lines lines;
+  Append(&lines, Query("CGMSA Global Protection Level", 0, {CgmsaName(0)}));
+  Append(&lines, Query("CGMSA Local Protection Level", 0, {CgmsaName(0)}));
+  lines.push_back("CGMSAの設定テスト");
+  uint32_t local = 0;
+  for (uint32_t level = 1; level <= 4; ++level) {
+    lines.push_back(CgmsaName(level));
+    if (takes[level]) local = level;
+    Append(&lines, Query("CGMSA Local Protection Level", local, {CgmsaName(local)}));
+  }
+  return lines;
+}
+
+Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
+                     Lines maskNames) {
+  Lines lines = {" --------- COPP通信テスト ---------"};
+  Append(&lines, Query("Connector Type", connector, connectorNames));
+  lines.push_back(" --------- COPPによるデータの収集 ---------");
+  Append(&lines, Query("Bus Type", bus, busNames));
+  Append(&lines, Query("Connector Type", connector, connectorNames));
+  Append(&lines, Query("Protection Type", mask, maskNames));
+  return lines;
+}
+
+DisplayCheckRecord ExpectedRecord(uint32_t vendor, uint32_t device, uint32_t bus, uint32_t connector,
+                                  uint32_t mask) {
+  DisplayCheckRecord record{};
+  record.vendorId = vendor;
+  record.deviceId = device;
+  record.overlayOk = 1;
+  record.coppOk = 1;
+  record.busType = bus;
+  record.connectorType = connector;
+  record.protectionTypes = mask;
+  return record;
+}
+
+DisplayCheckRecord FailedCoppRecord(uint32_t vendor, uint32_t device, int retry) {
+  DisplayCheckRecord record{};
+  record.vendorId = vendor;
+  record.deviceId = device;
+  record.overlayOk = 1;
+  record.connectorType = 0xFFFFFFFF;
+  record.protectionTypes = 0x80000000;
+  record.retryFromStart = retry;
+  return record;
+}
+
+JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> set) {
+  JudgeResult result{};
+  for (auto field : set) result.*field = 1;
+  return result;
+}
+
+std::string Describe(const JudgeResult& r) {
+  char text[128];
+  snprintf(text, sizeof(text), "ok%d down%d ng%d vga%d ov%d copp%d hdcp%d cgmsa%d retry%d", r.displayOk,
+           r.displayDownscaled, r.displayNg, r.analogVgaOutput, r.ngOverlay, r.ngCopp, r.ngHdcp, r.ngCgmsa,
+           r.retryFromStart);
+  return text;
+}
+
+std::string Join(const Lines& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// What one display check run should log and collect, built from the
+// driver's answers: shared by the run's tests and the program's.
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "judge/display_check_record.h"
+#include "judge/judge_result.h"
+
+using Lines = std::vector<std::string>;
+
+std::string Hex8(uint32_t value);
+std::string IdLine(uint32_t vendor, uint32_t device);
+void Append(Lines* lines, const Lines& more);
+std::string Join(const Lines& lines);
+
+// The log up to the COPP test: header, DirectDraw and caller ids, overlay.
+Lines RunHead(uint32_t callerVendor, uint32_t callerDevice);
+
+// One query's line and the names of what it answered.
+Lines Query(const char* what, uint32_t value, Lines names);
+
+// The HDCP set test, with the local level read back after the set.
+Lines HdcpSetTest(uint32_t localAfter, Lines localAfterNames);
+// The CGMS-A set test; takes[n]: whether level n reads back as set.
+Lines CgmsaSetTest(const bool takes[5]);
+// The communication test and the collection of bus, connector and mask.
+Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
+                     Lines maskNames);
+
+// The listing and the flow for a record; their own texts are pinned by
+// the judgement flow tests.
+Lines FlowTail(const DisplayCheckRecord& expected);
+
+DisplayCheckRecord ExpectedRecord(uint32_t vendor, uint32_t device, uint32_t bus, uint32_t connector,
+                                  uint32_t mask);
+DisplayCheckRecord FailedCoppRecord(uint32_t vendor, uint32_t device, int retry);
+
+JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> set);
+std::string Describe(const JudgeResult& result);
