@@ -1,0 +1,382 @@
+// One row per thing a graphics driver can answer: the real program (its test
+// build, whose processor and memory answers are fixed) is started, clicked
+// and typed at, and everything a person sees, saves and is sent to is
+// checked, together with the whole judgement log.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "judge/display_check_record.h"
+#include "probe/display_device.h"
+#include "probe/wmi_queries.h"
+#include "res/version_values.h"
+#include "tests/e2e/debug_output_listener.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/e2e/save_dialog_driver.h"
+#include "tests/graph_support/test_windows.h"
+#include "tests/judge/run_log_expectations.h"
+#include "ui/environment_info.h"
+#include "ui/report_text.h"
+
+namespace {
+
+const std::string kSeamedProgram = WindowsPath(SEAMED_CHECKER_EXE);
+const char kCpuName[] = "Intel(R) Core(TM)2 Duo CPU E8400 @ 3.00GHz";
+const char kNoCoppMessage[] = "グラフィック機能がCOPPに対応していません";
+
+// What one run of the check should log after its head, and the record it
+// should leave for the listing and the flow.
+struct RunLog {
+  Lines collection;
+  DisplayCheckRecord record;  // vendor and device filled in from the program's own line
+};
+
+struct MatrixRow {
+  const char* name;
+  const char* scenario;  // null: the platform's renderer
+  // With our source filter unregistered, the box every graph build shows.
+  const char* graphBox;
+  std::vector<RunLog> runs;
+  JudgeResult verdict;  // what the last run decides
+  std::string displayMessage;
+  int displayMark;
+  int banner;
+  bool solutionVisible;
+  bool detailsEnabled;
+  const char* solutionPage;  // below the program's folder; null: no button
+};
+
+const bool kAllTake[5] = {true, true, true, true, true};
+const bool kFourFails[5] = {true, true, true, true, false};
+
+Lines Concat(Lines first, const Lines& second) {
+  Append(&first, second);
+  return first;
+}
+
+DisplayCheckRecord Collected(uint32_t bus, uint32_t connector, uint32_t mask, int hdcpSetOk,
+                             int cgmsaLevelsOk) {
+  DisplayCheckRecord record = ExpectedRecord(0, 0, bus, connector, mask);
+  record.hdcpSetOk = hdcpSetOk;
+  record.cgmsaLevelsOk = cgmsaLevelsOk;
+  return record;
+}
+
+const Lines kHdmiHdcpCgmsaHead =
+    CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
+                   {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"});
+
+RunLog HdmiWithHdcp() {
+  return {Concat(Concat(kHdmiHdcpCgmsaHead, HdcpSetTest(1, {"COPP_HDCP_Level1"})), CgmsaSetTest(kAllTake)),
+          Collected(3, 5, 5, 1, 4)};
+}
+
+std::vector<MatrixRow> MatrixRows() {
+  const std::string hd = HighDefinitionMessage();
+  return {
+      {"hdmi_with_hdcp",
+       "connector=5;protection=5",
+       nullptr,
+       {HdmiWithHdcp()},
+       Flags({&JudgeResult::displayOk}),
+       hd,
+       IDB_MARK_DOUBLE_CIRCLE,
+       IDB_BANNER_SUITABLE,
+       false,
+       true,
+       nullptr},
+      {"internal_connector",
+       "bus=0x80000003;connector=0x80000007;protection=0",
+       nullptr,
+       {{CollectionHead(0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}, 0x80000007,
+                        {"COPP_ConnectorType_TMDS(Internal)"}, 0, {"COPP_ProtectionType_None"}),
+         Collected(0x80000003, 0x80000007, 0, 0, 0)}},
+       Flags({&JudgeResult::displayOk}),
+       hd,
+       IDB_MARK_DOUBLE_CIRCLE,
+       IDB_BANNER_SUITABLE,
+       false,
+       true,
+       nullptr},
+      // Factor 9 wins over the CGMS-A path that also says yes.
+      {"hdmi_without_hdcp_with_cgmsa",
+       "connector=5;protection=5;hdcpTakes=0",
+       nullptr,
+       {{Concat(Concat(kHdmiHdcpCgmsaHead, HdcpSetTest(0, {"COPP_HDCP_Level0"})), CgmsaSetTest(kAllTake)),
+         Collected(3, 5, 5, 0, 4)}},
+       Flags({&JudgeResult::displayOk, &JudgeResult::displayNg, &JudgeResult::ngHdcp}),
+       "グラフィック環境もしくはディスプレイがHDCPに対応していません",
+       IDB_MARK_CROSS,
+       IDB_BANNER_UNSUITABLE,
+       true,
+       false,
+       "\\GUIDE\\error03-1.htm"},
+      {"vga_downscaled",
+       "bus=4;connector=0;protection=4",
+       nullptr,
+       {{Concat(CollectionHead(4, {"COPP_BusType_AGP"}, 0, {"COPP_ConnectorType_VGA"}, 4,
+                               {"COPP_ProtectionType_CGMSA"}),
+                CgmsaSetTest(kAllTake)),
+         Collected(4, 0, 4, 0, 4)}},
+       Flags({&JudgeResult::displayDownscaled, &JudgeResult::analogVgaOutput}),
+       "52万画素ダウンスケーリングにて表示されます",
+       IDB_MARK_CIRCLE,
+       IDB_BANNER_LIMITED,
+       true,
+       true,
+       "\\GUIDE\\error06.htm"},
+      {"svideo_cgmsa_level4_not_taking",
+       "bus=1;connector=1;protection=4;cgmsaTakes=0x7",
+       nullptr,
+       {{Concat(CollectionHead(1, {"COPP_BusType_PCI"}, 1, {"COPP_ConnectorType_SVideo"}, 4,
+                               {"COPP_ProtectionType_CGMSA"}),
+                CgmsaSetTest(kFourFails)),
+         Collected(1, 1, 4, 0, 0)}},
+       Flags({&JudgeResult::displayNg, &JudgeResult::ngCgmsa}),
+       "グラフィック環境がCGMSに対応していません",
+       IDB_MARK_CROSS,
+       IDB_BANNER_UNSUITABLE,
+       true,
+       false,
+       "\\GUIDE\\error05.htm"},
+      // D-JPN is analog: every CGMS-A level taking is what makes it good.
+      {"djpn_all_cgmsa_levels",
+       "bus=3;connector=8;protection=4",
+       nullptr,
+       {{Concat(CollectionHead(3, {"COPP_BusType_PCIExpress"}, 8, {"COPP_ConnectorType_D_JPN"}, 4,
+                               {"COPP_ProtectionType_CGMSA"}),
+                CgmsaSetTest(kAllTake)),
+         Collected(3, 8, 4, 0, 4)}},
+       Flags({&JudgeResult::displayOk}),
+       hd,
+       IDB_MARK_DOUBLE_CIRCLE,
+       IDB_BANNER_SUITABLE,
+       false,
+       true,
+       nullptr},
+      // The bus only changes one answer of the log.
+      {"pci_bus_hdmi_with_hdcp",
+       "bus=1;connector=5;protection=1",
+       nullptr,
+       {{Concat(CollectionHead(1, {"COPP_BusType_PCI"}, 5, {"COPP_ConnectorType_HDMI"}, 1,
+                               {"COPP_ProtectionType_HDCP"}),
+                HdcpSetTest(1, {"COPP_HDCP_Level1"})),
+         Collected(1, 5, 1, 1, 0)}},
+       Flags({&JudgeResult::displayOk}),
+       hd,
+       IDB_MARK_DOUBLE_CIRCLE,
+       IDB_BANNER_SUITABLE,
+       false,
+       true,
+       nullptr},
+      {"platform_renderer_without_copp",
+       nullptr,
+       nullptr,
+       {{{"KeyExchange()に失敗 hr = 8004029b", "COPPの初期化に失敗しました"}, FailedCoppRecord(0, 0, 0)}},
+       Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp}),
+       kNoCoppMessage,
+       IDB_MARK_CROSS,
+       IDB_BANNER_UNSUITABLE,
+       true,
+       false,
+       "\\GUIDE\\error01.htm"},
+      {"source_filter_unregistered",
+       nullptr,
+       "FAILED(hr=0x80004003) in g_pGB->AddFilter(Ball, L\"Bouncing Ball\")\n",
+       {{{"COPPの初期化に失敗しました"}, FailedCoppRecord(0, 0, 0)}},
+       Flags({&JudgeResult::displayNg, &JudgeResult::ngCopp}),
+       kNoCoppMessage,
+       IDB_MARK_CROSS,
+       IDB_BANNER_UNSUITABLE,
+       true,
+       false,
+       "\\GUIDE\\error01.htm"},
+  };
+}
+
+struct StartLines {
+  uint32_t vendor = 0;
+  uint32_t device = 0;
+  bool wellFormed = false;
+};
+
+// The start handler's three lines: the ids of the display device and the two
+// video-memory figures, whose values the probe tests pin.
+StartLines ReadStartLines(const Lines& log) {
+  StartLines start;
+  int vmb = 0, vmb2 = 0;
+  unsigned vendor = 0, device = 0;
+  char tail = 0;
+  start.wellFormed =
+      log.size() >= 3 &&
+      sscanf(log[0].c_str(), "VendorId = %08x DeviceId = %08x%c", &vendor, &device, &tail) == 2 &&
+      log[0].size() == 39 && sscanf(log[1].c_str(), "vmb  = %d%c", &vmb, &tail) == 1 &&
+      sscanf(log[2].c_str(), "vmb2 = %d%c", &vmb2, &tail) == 1;
+  start.vendor = vendor;
+  start.device = device;
+  return start;
+}
+
+// What the saved report must hold, from what the test itself knows: the row's
+// verdict, the fixed processor and memory, and the names Windows reports.
+std::string ExpectedReport(const MatrixRow& row, HWND window, const std::string& checkTime) {
+  EnvironmentInfo env;
+  env.checkTime = checkTime;
+  WmiGetOsName(&env.osName);
+  env.cpuName = kCpuName;
+  env.memoryText = "4096 MB";
+  DISPLAY_DEVICEA device = {};
+  device.cb = sizeof(device);
+  int position = 0;
+  if (FindWindowDisplayDevice(window, &device)) WmiFindVideoController(device.DeviceID, &position);
+  WmiGetVideoControllerName(position, &env.graphicsName);
+  env.memoryClass = 0;
+  env.judge = row.verdict;
+  const HMODULE program = LoadLibraryExA(kSeamedProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  const ReportStrings strings = LoadReportStrings(program);
+  if (program) FreeLibrary(program);
+  return ComposeReport(env, strings, VERSION_FILE_TEXT, VERSION_LEGAL_COPYRIGHT);
+}
+
+// "yyyy/mm/dd hh:mm" at the end of the report's first line.
+std::string CheckTimeOf(const std::string& report) {
+  const size_t end = report.find("\r\n");
+  if (end == std::string::npos || end < 16) return std::string();
+  const std::string time = report.substr(end - 16, 16);
+  int y, mo, d, h, mi;
+  char tail;
+  if (sscanf(time.c_str(), "%4d/%2d/%2d %2d:%2d%c", &y, &mo, &d, &h, &mi, &tail) != 5) return std::string();
+  return time;
+}
+
+std::string ReportPath(const char* name) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + "solario-" + name + ".txt";
+}
+
+class ScenarioMatrixTest : public CheckerAppTest, public ::testing::WithParamInterface<MatrixRow> {
+ protected:
+  ScopedComApartment com_;
+};
+
+TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
+  const MatrixRow& row = GetParam();
+  if (row.scenario) UseSimulatedDriver();
+  BallSourceDll source;
+  std::unique_ptr<ScopedBallSourceUnregistered> unregistered;
+  if (row.graphBox) unregistered.reset(new ScopedBallSourceUnregistered(source));
+  ScopedBrowserRecorder recorder(kRecorder, kArtifacts + "\\iexplore-" + row.name + ".txt");
+  ASSERT_TRUE(recorder.Installed());
+  DebugOutputListener trace;
+  ASSERT_TRUE(trace.Listening());
+
+  CheckerProcess checker(kSeamedProgram,
+                         {Scenario(row.scenario ? row.scenario : ""),
+                          std::string("SOLARIO_TEST_CPU_NAME=") + kCpuName, "SOLARIO_TEST_MEMORY_MB=4096"});
+  trace.Follow(checker.ProcessId());
+  const HWND window = checker.WaitForMainWindow(kShowTimeout);
+  ASSERT_TRUE(window);
+  if (row.graphBox) {
+    ASSERT_TRUE(XClickControl(window, IDC_START_CHECK));
+    int boxes = 0;
+    HWND box = nullptr;
+    while (WaitUntil(
+               [&] {
+                 for (HWND candidate : ProcessWindows(checker.ProcessId(), "#32770")) {
+                   if (WindowTextOf(candidate) == "Windowless Sample") box = candidate;
+                 }
+                 return box != nullptr || OnResultPage(window);
+               },
+               kVerdictTimeout) &&
+           box) {
+      ++boxes;
+      EXPECT_EQ(MessageBoxText(box), row.graphBox);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      WaitUntil([&] { return !IsWindow(box); }, kShowTimeout);
+      box = nullptr;
+    }
+    EXPECT_EQ(boxes, static_cast<int>(row.runs.size()));
+    ASSERT_TRUE(OnResultPage(window));
+  } else {
+    RunCheck(window);
+  }
+
+  // Texts.
+  std::string osName;
+  WmiGetOsName(&osName);
+  EXPECT_EQ(ControlText(window, IDC_OS_NAME), osName);
+  EXPECT_EQ(ControlText(window, IDC_MEMORY_TEXT), "4096 MB");
+  EXPECT_EQ(ControlText(window, IDC_DISPLAY_MESSAGE), row.displayMessage);
+  EXPECT_EQ(ControlText(window, IDC_CPU_MESSAGE), "");
+  EXPECT_EQ(ControlText(window, IDC_OS_STATUS), "対応しています");
+  EXPECT_EQ(ControlText(window, IDC_MEMORY_STATUS), "推奨環境です");
+
+  // Buttons.
+  EXPECT_FALSE(ControlVisible(window, IDC_START_CHECK));
+  EXPECT_FALSE(ControlVisible(window, IDC_PROGRESS_TEXT));
+  EXPECT_TRUE(ControlVisible(window, IDC_EXIT));
+  EXPECT_TRUE(ControlVisible(window, IDC_SAVE_REPORT));
+  EXPECT_TRUE(ControlVisible(window, IDC_SHOW_DETAILS));
+  EXPECT_EQ(ControlEnabled(window, IDC_SHOW_DETAILS), row.detailsEnabled);
+  EXPECT_EQ(ControlVisible(window, IDC_OPEN_SOLUTION), row.solutionVisible);
+
+  // Marks and banner.
+  ExpectPicture(window, IDB_RESULT_PAGE, 0, 0, 140, 70);
+  ExpectPicture(window, IDB_MARK_DOUBLE_CIRCLE, 57, 204, 50, 50);
+  ExpectPicture(window, IDB_MARK_DOUBLE_CIRCLE, 497, 204, 50, 50);
+  ExpectPicture(window, row.displayMark, 57, 309, 50, 50);
+  ExpectPicture(window, row.banner, 150, 78, 480, 60);
+  SaveArtifact(window, (std::string("result-") + row.name).c_str());
+
+  // The judgement log, whole and in order.
+  Lines log;
+  for (const DebugOutputListener::Message& message : trace.Messages()) log.push_back(message.text);
+  const StartLines start = ReadStartLines(log);
+  ASSERT_TRUE(start.wellFormed) << Join(log);
+  Lines expected(log.begin(), log.begin() + 3);
+  for (RunLog run : row.runs) {
+    run.record.vendorId = start.vendor;
+    run.record.deviceId = start.device;
+    Append(&expected, RunHead(start.vendor, start.device));
+    Append(&expected, run.collection);
+    Append(&expected, FlowTail(run.record));
+  }
+  EXPECT_EQ(Join(log), Join(expected));
+
+  // The report, saved through the real dialog.
+  const std::string path = ReportPath(row.name);
+  DeleteFileA(path.c_str());
+  ASSERT_TRUE(XClickControl(window, IDC_SAVE_REPORT));
+  const HWND save = WaitForSaveDialog(checker.ProcessId(), kShowTimeout);
+  ASSERT_TRUE(save);
+  ASSERT_TRUE(TypeIntoSaveDialog(save, path));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save) && !ReadFileBytes(path).empty(); }, kShowTimeout));
+  Sleep(200);
+  const std::string report = ReadFileBytes(path);
+  const std::string checkTime = CheckTimeOf(report);
+  EXPECT_FALSE(checkTime.empty()) << report.substr(0, 80);
+  EXPECT_EQ(report, ExpectedReport(row, window, checkTime));
+  DeleteFileA(path.c_str());
+
+  // The guide page.
+  if (row.solutionPage) {
+    ASSERT_TRUE(XClickControl(window, IDC_OPEN_SOLUTION));
+    ASSERT_TRUE(recorder.WaitForRecord(20000));
+    const std::string folder = kSeamedProgram.substr(0, kSeamedProgram.rfind('\\'));
+    EXPECT_EQ(recorder.Recorded(), folder + row.solutionPage + "\n");
+  }
+}
+
+// A failing row names itself; its bytes say nothing.
+void PrintTo(const MatrixRow& row, std::ostream* out) { *out << row.name; }
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScenarioMatrixTest, ::testing::ValuesIn(MatrixRows()),
+                         [](const ::testing::TestParamInfo<MatrixRow>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
