@@ -6,6 +6,7 @@
 #include <wrl/client.h>
 
 #include "text/cp932_text.h"
+#include "ui/save_dialog_name_limit.h"
 
 namespace {
 
@@ -83,7 +84,12 @@ DialogAnswer AskWithItemDialog(HWND owner, std::string* path) {
       FAILED(dialog->SetFileName(L"qorChekerLog.txt"))) {
     return DialogAnswer::kUnavailable;
   }
-  if (FAILED(dialog->Show(owner))) return DialogAnswer::kCancelled;
+  SaveDialogNameLimit nameLimit;
+  DWORD adviseCookie = 0;
+  const bool advised = SUCCEEDED(dialog->Advise(&nameLimit, &adviseCookie));
+  const HRESULT shown = dialog->Show(owner);
+  if (advised) dialog->Unadvise(adviseCookie);
+  if (FAILED(shown)) return DialogAnswer::kCancelled;
   Microsoft::WRL::ComPtr<IShellItem> item;
   if (FAILED(dialog->GetResult(item.ReleaseAndGetAddressOf()))) return DialogAnswer::kCancelled;
   ScopedTaskMemText widePath;

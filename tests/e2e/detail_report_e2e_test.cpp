@@ -1,13 +1,13 @@
 // The detail dialog and the saved report, through the real program.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <memory>
 #include <string>
 
 #include "tests/e2e/e2e_support.h"
+#include "tests/e2e/result_page_fixture.h"
 #include "tests/e2e/save_dialog_driver.h"
 
 namespace {
@@ -17,12 +17,6 @@ const char kLastLine[] = "        Copyright (C) 2010 ルモラ株式会社 All r
 const char kHighDefinitionBlock[] =
     "        グラフィック、ディスプレイの接続状態\r\n"
     "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
-
-std::string TempFolder() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  return temp;
-}
 
 // The detail dialog: the process's dialog-class window with a 500 x 450 client.
 HWND WaitForDetailDialog(DWORD processId) {
@@ -42,47 +36,6 @@ HWND WaitForDetailDialog(DWORD processId) {
   return found;
 }
 
-class CheckerResultTest : public CheckerAppTest {
- protected:
-  void SetUp() override {
-    UseSimulatedDriver();
-    // The program hands its environment to the browser: the recorder must
-    // be in place before the program starts.
-    recorder_.reset(new ScopedBrowserRecorder(kRecorder, TempFolder() + "iexplore-detail.txt"));
-    ASSERT_TRUE(recorder_->Installed());
-    checker_.reset(new CheckerProcess(kProgram, {Scenario("connector=5;protection=5")}));
-    window_ = checker_->WaitForMainWindow(kShowTimeout);
-    ASSERT_TRUE(window_);
-    RunCheck(window_);
-  }
-  // Saves through the button of `dialog` into `path`, confirming an overwrite:
-  // a real click, then the name typed on the keyboard.
-  void SaveThrough(HWND dialog, const std::string& path, bool expectOverwritePrompt) {
-    ASSERT_TRUE(XClickControl(dialog, IDC_SAVE_REPORT));
-    const HWND save = WaitForSaveDialog(checker_->ProcessId(), kShowTimeout);
-    ASSERT_TRUE(save);
-    ASSERT_TRUE(TypeIntoSaveDialog(save, path));
-    if (expectOverwritePrompt) {
-      HWND confirm = nullptr;
-      ASSERT_TRUE(WaitUntil(
-          [&] {
-            for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-              if (candidate != save && GetWindow(candidate, GW_OWNER) == save) confirm = candidate;
-            }
-            return confirm != nullptr;
-          },
-          kShowTimeout));
-      PostMessageA(confirm, WM_COMMAND, IDYES, 0);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }, kShowTimeout));
-    Sleep(300);
-  }
-
-  std::unique_ptr<ScopedBrowserRecorder> recorder_;
-  std::unique_ptr<CheckerProcess> checker_;
-  HWND window_ = nullptr;
-};
-
 TEST_F(CheckerResultTest, SavingTwiceReplacesTheFileWithTheWholeReport) {
   const std::string path = TempFolder() + "solario-report-twice.txt";
   ASSERT_TRUE(WriteFileBytes(path, "an older file that must go"));
@@ -92,7 +45,8 @@ TEST_F(CheckerResultTest, SavingTwiceReplacesTheFileWithTheWholeReport) {
   const std::string second = ReadFileBytes(path);
 
   ASSERT_EQ(first.rfind(kHeading, 0), 0u) << first;
-  EXPECT_EQ(first.size() - first.rfind(kLastLine), sizeof(kLastLine) - 1) << "ends with the notice, no line end";
+  EXPECT_EQ(first.size() - first.rfind(kLastLine), sizeof(kLastLine) - 1)
+      << "ends with the notice, no line end";
   EXPECT_NE(first.find(kHighDefinitionBlock), std::string::npos);
   EXPECT_NE(first.find("ソラリオ for UT-750 Ver . 5, 0, 0, 7567\r\n"), std::string::npos);
   EXPECT_EQ(first.find("\n\n"), std::string::npos) << "every line ends with CR LF";
@@ -120,7 +74,8 @@ TEST_F(CheckerResultTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
         box = WaitForBoxSaying(checker_->ProcessId(), "保存できませんでした", 0);
         if (box) return true;
         for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-          if (candidate != save && GetWindow(candidate, GW_OWNER) == save) PostMessageA(candidate, WM_COMMAND, IDYES, 0);
+          if (candidate != save && GetWindow(candidate, GW_OWNER) == save)
+            PostMessageA(candidate, WM_COMMAND, IDYES, 0);
         }
         return false;
       },

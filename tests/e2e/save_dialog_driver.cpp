@@ -61,14 +61,15 @@ bool AnswerSaveDialog(HWND dialog, const std::string& path) {
   return true;
 }
 
-bool TypeIntoSaveDialog(HWND dialog, const std::string& path) {
+bool TypeIntoSaveDialog(HWND dialog, const std::string& path, bool wholePathFits) {
   const HWND edit = NameEdit(dialog);
   RECT rect = {};
   if (!edit || !GetWindowRect(edit, &rect)) return false;
   if (!XClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})) return false;
   // Wine's edit control has no Ctrl+A: select the offered name from its end.
-  return XPressKey("End shift+Home") && XTypeText(path) &&
-         WaitUntil([&] { return WindowTextOf(edit) == path; }, 5000) && XPressKey("Return");
+  if (!XPressKey("End shift+Home") || !XTypeText(path)) return false;
+  if (wholePathFits && !WaitUntil([&] { return WindowTextOf(edit) == path; }, 5000)) return false;
+  return XPressKey("Return");
 }
 
 HWND WaitForBoxSaying(DWORD processId, const std::string& text, DWORD timeoutMs) {

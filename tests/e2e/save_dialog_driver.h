@@ -14,8 +14,9 @@ HWND WaitForSaveDialog(DWORD processId, DWORD timeoutMs);
 bool AnswerSaveDialog(HWND dialog, const std::string& path);
 
 // Clicks into the name field, types the (ASCII) path on the real keyboard
-// and presses Enter.
-bool TypeIntoSaveDialog(HWND dialog, const std::string& path);
+// and presses Enter; first waits until the field holds the whole path,
+// unless the path is longer than the field takes.
+bool TypeIntoSaveDialog(HWND dialog, const std::string& path, bool wholePathFits = true);
 
 // A dialog of the process other than `except` whose text holds `text`
 // (a confirmation or failure box); null after the timeout.

@@ -173,6 +173,9 @@ TEST_F(ReportFileTest, PlacesThatCannotBeWrittenFailAndCreateNothing) {
       {"a folder that does not exist", folder_ + "\\missing\\qorChekerLog.txt"},
       {"below a file instead of a folder", aFile + "\\qorChekerLog.txt"},
       {"a folder in the target's place", aFolder},
+      // Longer than the ANSI path functions and the temporary name's buffer take.
+      {"a folder past MAX_PATH", folder_ + "\\" + std::string(300, 'f') + "\\qorChekerLog.txt"},
+      {"a file name past MAX_PATH", folder_ + "\\" + std::string(300, 'n') + ".txt"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
