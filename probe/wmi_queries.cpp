@@ -1,5 +1,7 @@
 #include "probe/wmi_queries.h"
 
+#include <vector>
+
 #include "probe/wmi_session.h"
 #include "probe/wmi_text.h"
 
@@ -44,8 +46,33 @@ void WmiGetInstalledMemory(double* bytes) {
   }
 }
 
+namespace {
+
+// Every query of the video controllers makes Wine (and the platform) walk
+// the adapters through the graphics stack, which costs about as much as the
+// rest of the start handler together. The find reads the names in the same
+// pass and keeps them for the one name read that follows it.
+struct ControllerNames {
+  bool kept = false;
+  std::vector<std::string> names;
+};
+
+ControllerNames& KeptControllerNames() {
+  static ControllerNames kept;
+  return kept;
+}
+
+}  // namespace
+
 void WmiGetVideoControllerName(int position, std::string* name) {
   name->clear();
+  ControllerNames& kept = KeptControllerNames();
+  if (kept.kept) {
+    kept.kept = false;
+    if (position >= 0 && static_cast<size_t>(position) < kept.names.size()) *name = kept.names[position];
+    kept.names.clear();
+    return;
+  }
   if (position < 0) return;
   WmiQuery query;
   if (!query.Run(L"SELECT Name FROM Win32_VideoController")) return;
@@ -61,16 +88,26 @@ void WmiGetVideoControllerName(int position, std::string* name) {
 
 void WmiFindVideoController(const std::string& pnpDeviceId, int* position) {
   *position = 0;
+  ControllerNames& kept = KeptControllerNames();
+  kept = ControllerNames();
   WmiQuery query;
-  if (!query.Run(L"SELECT PNPDeviceID FROM Win32_VideoController")) return;
+  if (!query.Run(L"SELECT PNPDeviceID, Name FROM Win32_VideoController")) return;
+  bool found = false;
+  std::vector<std::string> names;
   for (int row = 0; query.NextRow(); ++row) {
-    WmiValue value;
-    if (!query.Read(L"PNPDeviceID", &value)) return;
+    WmiValue id;
+    WmiValue controllerName;
+    if (!query.Read(L"PNPDeviceID", &id)) return;
     // A controller without an ID matches nothing but keeps its place, so the
     // position stays valid for WmiGetVideoControllerName.
-    if (PnpRowMatches(pnpDeviceId, value)) {
+    if (!found && PnpRowMatches(pnpDeviceId, id)) {
       *position = row;
-      return;
+      found = true;
     }
+    // A name that cannot be read leaves the next name read to ask again.
+    if (!query.Read(L"Name", &controllerName)) return;
+    names.push_back(WideToAnsi(controllerName.text));
   }
+  kept.names.swap(names);
+  kept.kept = true;
 }

@@ -20,6 +20,8 @@ void WmiGetTotalPhysicalMemory(std::string* memoryText);
 void WmiGetInstalledMemory(double* bytes);
 
 // Name of the video controller at a 0-based position of the enumeration.
+// The first read after WmiFindVideoController takes the name from that
+// find's own enumeration instead of asking again; later reads ask.
 void WmiGetVideoControllerName(int position, std::string* name);
 
 // 0-based position of the first video controller whose PNPDeviceID matches

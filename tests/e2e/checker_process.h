@@ -21,6 +21,7 @@ class CheckerProcess {
 
   bool Started() const { return process_ != nullptr; }
   DWORD ProcessId() const { return processId_; }
+  HANDLE Handle() const { return process_; }
   // The main window of this process, once it shows; null after the timeout.
   HWND WaitForMainWindow(DWORD timeoutMs) const;
   // True when the process ended within the timeout; its exit code then.

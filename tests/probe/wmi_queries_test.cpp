@@ -126,4 +126,23 @@ TEST_F(WmiQueriesTest, PositionsOutsideTheControllersGiveEmptyValues) {
   EXPECT_EQ(position, 0);
 }
 
+TEST_F(WmiQueriesTest, NameReadAfterAFindGivesWhatAFreshQueryGives) {
+  WmiQuery rows;
+  ASSERT_TRUE(rows.Run(L"SELECT Name FROM Win32_VideoController"));
+  int count = 0;
+  while (rows.NextRow()) ++count;
+  ASSERT_GT(count, 0);
+  for (int position : {-1, 0, count - 1, count}) {
+    SCOPED_TRACE(position);
+    int found = -1;
+    WmiFindVideoController("PCI\\VEN_FFFF&DEV_FFFF", &found);
+    std::string fromFind = "stale";
+    WmiGetVideoControllerName(position, &fromFind);
+    std::string asked = "stale";
+    WmiGetVideoControllerName(position, &asked);
+    EXPECT_EQ(fromFind, asked);
+    EXPECT_EQ(asked.empty(), position < 0 || position >= count);
+  }
+}
+
 }  // namespace
