@@ -21,6 +21,48 @@ struct Translation {
   WORD codePage;
 };
 
+// Deeper than any version resource nests (ours: four levels).
+constexpr int kMaxDepth = 8;
+
+WORD WordAt(const BYTE* block, size_t at) { return static_cast<WORD>(block[at] | block[at + 1] << 8); }
+
+size_t Align4(size_t offset) { return (offset + 3) & ~size_t{3}; }
+
+// One node and its children: wLength, wValueLength, wType, a key that ends
+// inside the node, a value that fits in it (text counted in UTF-16 units),
+// children laid end to end inside it. Offsets align from the node's start.
+bool NodeIsSound(const BYTE* block, size_t at, size_t end, int depth) {
+  if (depth > kMaxDepth || end - at < 6) return false;
+  const size_t length = WordAt(block, at);
+  const size_t type = WordAt(block, at + 4);
+  if (length < 6 || length > end - at || type > 1) return false;
+  const size_t nodeEnd = at + length;
+  size_t key = at + 6;
+  while (key + 2 <= nodeEnd && WordAt(block, key) != 0) key += 2;
+  if (key + 2 > nodeEnd) return false;
+  const size_t value = at + Align4(key + 2 - at);
+  const size_t valueBytes = WordAt(block, at + 2) * (type ? 2u : 1u);
+  if (valueBytes && (value > nodeEnd || valueBytes > nodeEnd - value)) return false;
+  for (size_t child = at + Align4(value + valueBytes - at); child < nodeEnd;
+       child += Align4(WordAt(block, child))) {
+    if (!NodeIsSound(block, child, nodeEnd, depth + 1)) return false;
+  }
+  return true;
+}
+
+// VerQueryValueA believes every length in a block: it walks children by
+// their lengths, reads keys to their null and text values by their counts,
+// and writes the code page 932 copy of a value behind the resource, up to
+// twice the resource's length plus 4. A block from a file is only handed to
+// it when all of that stays inside the block.
+bool BlockIsSound(const char* block, size_t size) {
+  const auto* bytes = reinterpret_cast<const BYTE*>(block);
+  if (size < 6) return false;
+  const size_t length = WordAt(bytes, 0);
+  if (length > size || 2 * length + 4 > size) return false;
+  return NodeIsSound(bytes, 0, length, 0);
+}
+
 }  // namespace
 
 CVersionInfo::CVersionInfo() {
@@ -37,6 +79,11 @@ CVersionInfo::CVersionInfo(const std::string& path) {
   Read(path.c_str());
 }
 
+CVersionInfo::CVersionInfo(char* block, size_t size) {
+  std::memset(fields_, 0, sizeof(fields_));
+  ReadBlock(block, size);
+}
+
 const char* CVersionInfo::GetField(int index) const {
   if (index < 0 || index >= kFieldCount) return "";
   return fields_[index];
@@ -50,13 +97,17 @@ void CVersionInfo::Read(const char* path) {
   // code page 932 copies that VerQueryValueA hands out.
   std::vector<char> block(size);
   if (!::GetFileVersionInfoA(path, handle, size, block.data())) return;
+  ReadBlock(block.data(), block.size());
+}
 
+void CVersionInfo::ReadBlock(char* block, size_t size) {
+  if (!block || !BlockIsSound(block, size)) return;
   void* value = nullptr;
   UINT valueLength = 0;
-  if (!::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &value, &valueLength)) return;
+  if (!::VerQueryValueA(block, "\\VarFileInfo\\Translation", &value, &valueLength)) return;
   const char* entry = static_cast<const char*>(value);
   if (!entry || valueLength < sizeof(Translation)) return;
-  if (entry < block.data() || entry + sizeof(Translation) > block.data() + block.size()) return;
+  if (entry < block || entry + sizeof(Translation) > block + size) return;
   Translation first;
   std::memcpy(&first, entry, sizeof(first));
 
@@ -65,12 +116,12 @@ void CVersionInfo::Read(const char* path) {
     ::wsprintfA(subBlock, "\\StringFileInfo\\%04x%04x\\%s", first.language, first.codePage, kKeys[i]);
     value = nullptr;
     valueLength = 0;
-    if (!::VerQueryValueA(block.data(), subBlock, &value, &valueLength) || !value) continue;
+    if (!::VerQueryValueA(block, subBlock, &value, &valueLength) || !value) continue;
     // The value's length is counted in characters on some systems and in
     // bytes on others, so the bound is the end of the block itself.
     const char* text = static_cast<const char*>(value);
-    const char* blockEnd = block.data() + block.size();
-    if (text < block.data() || text >= blockEnd) continue;
+    const char* blockEnd = block + size;
+    if (text < block || text >= blockEnd) continue;
     const size_t room = static_cast<size_t>(blockEnd - text);
     const char* end = static_cast<const char*>(std::memchr(text, '\0', room));
     const std::string bounded(text, end ? static_cast<size_t>(end - text) : room);

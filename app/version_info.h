@@ -28,6 +28,9 @@ class CVersionInfo {
   CVersionInfo();
   // Reads the given file.
   explicit CVersionInfo(const std::string& path);
+  // Reads a version block as GetFileVersionInfoA leaves it: the resource,
+  // then the room where VerQueryValueA writes its code page 932 copies.
+  CVersionInfo(char* block, size_t size);
 
   const char* GetFileVersion() const { return fields_[kFileVersion]; }
   const char* GetLegalCopyright() const { return fields_[kLegalCopyright]; }
@@ -36,6 +39,7 @@ class CVersionInfo {
 
  private:
   void Read(const char* path);
+  void ReadBlock(char* block, size_t size);
 
   char fields_[kFieldCount][kFieldSize];
 };

@@ -1,5 +1,6 @@
 #include "copp/copp_queries.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "copp/copp_messages.h"
@@ -25,6 +26,9 @@ CoppResult RunQuery(const QueryRow& row, uint32_t* value, uint32_t* statusFlags)
   const HRESULT hr =
       CoppStatusRequest(row.requestId, &row.protectionType, requestLength, &answer, &answerLength);
   if (FAILED(hr)) return FailureCode(hr);
+  // A driver that sends back less than dwData has not answered: the zeros
+  // left in the buffer would otherwise pass for its answer (0 is VGA).
+  if (answerLength < offsetof(DXVA_COPPStatusData, dwData) + sizeof(answer.dwData)) return kCoppFailed;
   JudgeTrace(row.valueLine, answer.dwData);
   row.traceNames(answer.dwData);
   if (value) *value = answer.dwData;

@@ -81,17 +81,22 @@ bool GetRegistryVideoMemory(const DISPLAY_DEVICEA& device, int* megabytes) {
   const std::string path = RegistryPathFromDeviceKey(FixedText(device.DeviceKey));
   ScopedRegKey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-  // Drivers write the size as REG_DWORD or as REG_BINARY; both are read as
-  // four little-endian bytes. A shorter value leaves its missing high bytes 0.
   BYTE value[4] = {};
   DWORD size = sizeof(value);
   if (RegQueryValueExA(key.get(), "HardwareInformation.MemorySize", nullptr, nullptr, value, &size) !=
       ERROR_SUCCESS) {
     return false;
   }
-  for (DWORD i = size; i < sizeof(value); ++i) value[i] = 0;
-  const uint32_t memorySize = static_cast<uint32_t>(value[0]) | static_cast<uint32_t>(value[1]) << 8 |
-                              static_cast<uint32_t>(value[2]) << 16 | static_cast<uint32_t>(value[3]) << 24;
+  return VideoMemoryFromRegistryValue(value, size, megabytes);
+}
+
+bool VideoMemoryFromRegistryValue(const BYTE* value, DWORD size, int* megabytes) {
+  *megabytes = 0;
+  if (size > 4 || (size && !value)) return false;
+  // Drivers write the size as REG_DWORD or as REG_BINARY; both are read as
+  // four little-endian bytes. A shorter value leaves its missing high bytes 0.
+  uint32_t memorySize = 0;
+  for (DWORD i = 0; i < size; ++i) memorySize |= static_cast<uint32_t>(value[i]) << (8 * i);
   *megabytes = VideoMemoryMegabytes(memorySize);
   return true;
 }

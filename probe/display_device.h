@@ -28,6 +28,11 @@ bool ParsePciIds(const DISPLAY_DEVICEA& device, uint32_t* vendorId, uint32_t* de
 // with 0 when the key or a value of at most 4 bytes cannot be read.
 bool GetRegistryVideoMemory(const DISPLAY_DEVICEA& device, int* megabytes);
 
+// The megabytes of a "HardwareInformation.MemorySize" value of any registry
+// type as RegQueryValueExA handed out its `size` bytes. False with 0 for a
+// value longer than 4 bytes.
+bool VideoMemoryFromRegistryValue(const BYTE* value, DWORD size, int* megabytes);
+
 // The HKEY_LOCAL_MACHINE path of a DeviceKey in the kernel's notation: the
 // text from the first "System" on, or the whole text without one.
 std::string RegistryPathFromDeviceKey(const std::string& deviceKey);

@@ -10,8 +10,9 @@ add_version_sample(version_sample_two ${CMAKE_CURRENT_LIST_DIR}/two_translations
 add_version_sample(version_sample_two_english_first ${CMAKE_CURRENT_LIST_DIR}/two_translations_english_first.rc)
 
 add_wine_test(version_info_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/version_info_test.cpp ${CMAKE_CURRENT_LIST_DIR}/version_test_resources.rc
-  LIBS version_info)
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/version_info_test.cpp ${CMAKE_CURRENT_LIST_DIR}/version_block_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/version_test_resources.rc
+  LIBS version_info guarded_buffer)
 add_dependencies(version_info_tests version_sample_none version_sample_two version_sample_two_english_first)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/version_test_resources.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/version.rc;${CMAKE_SOURCE_DIR}/res/version_values.h")

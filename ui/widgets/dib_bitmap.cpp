@@ -1,5 +1,6 @@
 #include "ui/widgets/dib_bitmap.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -87,10 +88,17 @@ bool DibFitsIn(const BITMAPINFOHEADER& header, size_t size, int colorEntries) {
   if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > size) return false;
   if (header.biWidth <= 0 || header.biHeight == 0 || header.biPlanes != 1) return false;
   if (header.biCompression != BI_RGB || colorEntries < 0 || colorEntries > 256) return false;
+  if (header.biBitCount == 0) return false;
+  // GDI reads its own count of table entries from the header: the whole
+  // field up to 256 at any depth, which can exceed the count given here.
+  uint64_t gdiEntries = header.biBitCount <= 8 ? 1u << header.biBitCount : 0;
+  if (header.biClrUsed) gdiEntries = std::min<uint64_t>(header.biClrUsed, 256);
+  const uint64_t room = size - header.biSize;
+  if (4 * gdiEntries > room || 4ull * colorEntries > room) return false;
   const uint64_t stride = (static_cast<uint64_t>(header.biWidth) * header.biBitCount + 31) / 32 * 4;
   const uint64_t rows = static_cast<uint64_t>(std::llabs(static_cast<long long>(header.biHeight)));
-  const uint64_t needed = header.biSize + 4ull * colorEntries + stride * rows;
-  return header.biBitCount != 0 && needed <= size;
+  // Divided rather than multiplied: stride times rows can pass 2^64.
+  return stride <= (room - 4ull * colorEntries) / rows;
 }
 
 HBITMAP LoadDibBitmap(const BITMAPINFOHEADER* dib, size_t dibSize, HWND asker) {
@@ -122,14 +130,16 @@ HBITMAP LoadDibBitmap(const BITMAPINFOHEADER* dib, size_t dibSize, HWND asker) {
 
 bool CreatePaletteFromDib(const BITMAPINFOHEADER* dib, size_t dibSize, OwnedPalette* palette) {
   if (!dib || !palette || dibSize < sizeof(BITMAPINFOHEADER)) return false;
-  const int count = dib->biClrUsed ? static_cast<int>(dib->biClrUsed) : 256;
+  // Counted unsigned: a count with its top bit set is too many colours, not a
+  // negative number that slips past the bound and wraps the table size.
+  const DWORD count = dib->biClrUsed ? dib->biClrUsed : 256;
   if (count > 256 || dib->biSize > dibSize || dibSize - dib->biSize < 4u * count) return false;
   struct {
     WORD version;
     WORD entries;
     PALETTEENTRY colors[256];
   } logical;
-  FillLogicalPalette(reinterpret_cast<LOGPALETTE*>(&logical), ColorTable(dib), count);
+  FillLogicalPalette(reinterpret_cast<LOGPALETTE*>(&logical), ColorTable(dib), static_cast<int>(count));
   palette->Reset(::CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical)));
   return static_cast<bool>(*palette);
 }

@@ -19,8 +19,9 @@ DibResource FindDibResource(HINSTANCE module, int resourceId);
 // Colour-table entries the header declares (0 for depths without a table).
 int DibColorCount(const BITMAPINFOHEADER& header);
 
-// Whether the header, its colour table of `colorEntries` and its pixels fit
-// inside `size` bytes; a bad resource must not read past itself.
+// Whether the header, its colour table of `colorEntries`, the table GDI
+// reads for the header and the pixels fit inside `size` bytes; a bad resource
+// must not read past itself.
 bool DibFitsIn(const BITMAPINFOHEADER& header, size_t size, int colorEntries);
 
 // The bitmap of a packed DIB for the window that asks (owner of the two
