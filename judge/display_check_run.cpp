@@ -12,40 +12,69 @@ namespace {
 constexpr int kVideoControlId = 1001;
 constexpr uint32_t kProtectionHdcp = 1;
 constexpr uint32_t kProtectionCgmsa = 4;
-constexpr DWORD kHdcpSettleMilliseconds = 1000;
+// How long the driver gets to switch HDCP on before the level is read back.
+DWORD g_hdcpSettleMilliseconds = 1000;
 
 HWND g_displayCheckMainWindow = nullptr;
 
 bool LevelIs(uint32_t level, uint32_t expected) { return (level & kLevelValueMask) == expected; }
 
+bool AsksRetry(CoppResult result) { return result == kCoppRetryFromStart; }
+
 // Switches HDCP on and reads the local level back after the driver settles.
-void TestHdcpSet(DisplayCheckRecord* record, uint32_t* scratchFlags) {
-  CoppGetGlobalLevel(&record->hdcpGlobalLevel, scratchFlags);
-  CoppGetHdcpLocalLevel(&record->hdcpLocalLevel, scratchFlags);
+// False as soon as the driver asks for the whole check to start again.
+bool TestHdcpSet(DisplayCheckRecord* record, uint32_t* scratchFlags) {
+  if (AsksRetry(CoppGetGlobalLevel(&record->hdcpGlobalLevel, scratchFlags)) ||
+      AsksRetry(CoppGetHdcpLocalLevel(&record->hdcpLocalLevel, scratchFlags)))
+    return false;
   JudgeTrace("HDCPの設定テスト");
-  CoppSetHdcpLevel(1);
-  Sleep(kHdcpSettleMilliseconds);
-  CoppGetGlobalLevel(&record->hdcpGlobalLevel, scratchFlags);
-  CoppGetHdcpLocalLevel(&record->hdcpLocalLevel, scratchFlags);
+  if (AsksRetry(CoppSetHdcpLevel(1))) return false;
+  Sleep(g_hdcpSettleMilliseconds);
+  if (AsksRetry(CoppGetGlobalLevel(&record->hdcpGlobalLevel, scratchFlags)) ||
+      AsksRetry(CoppGetHdcpLocalLevel(&record->hdcpLocalLevel, scratchFlags)))
+    return false;
   if (LevelIs(record->hdcpLocalLevel, 1)) record->hdcpSetOk = 1;
+  return true;
 }
 
 // CGMS-A counts only when every level from CopyFreely to CopyNever takes.
-void TestCgmsaSet(DisplayCheckRecord* record, uint32_t* scratchFlags) {
-  CoppGetCgmsaGlobalLevel(&record->cgmsaGlobalLevel, scratchFlags);
-  CoppGetCgmsaLocalLevel(&record->cgmsaLocalLevel, scratchFlags);
+bool TestCgmsaSet(DisplayCheckRecord* record, uint32_t* scratchFlags) {
+  if (AsksRetry(CoppGetCgmsaGlobalLevel(&record->cgmsaGlobalLevel, scratchFlags)) ||
+      AsksRetry(CoppGetCgmsaLocalLevel(&record->cgmsaLocalLevel, scratchFlags)))
+    return false;
   JudgeTrace("CGMSAの設定テスト");
-  for (uint32_t level = 1; level <= 4; ++level) {
-    CoppSetCgmsaLevel(level);
-    CoppGetCgmsaLocalLevel(&record->cgmsaLocalLevel, scratchFlags);
-    if (LevelIs(record->cgmsaLocalLevel, level)) ++record->cgmsaLevelsOk;
+  bool retry = false;
+  for (uint32_t level = 1; level <= 4 && !retry; ++level) {
+    retry = AsksRetry(CoppSetCgmsaLevel(level)) ||
+            AsksRetry(CoppGetCgmsaLocalLevel(&record->cgmsaLocalLevel, scratchFlags));
+    if (!retry && LevelIs(record->cgmsaLocalLevel, level)) ++record->cgmsaLevelsOk;
   }
   if (record->cgmsaLevelsOk < 4) record->cgmsaLevelsOk = 0;
+  return !retry;
+}
+
+// The answers after the first connector query. A driver that asks for a
+// fresh start here asks what it asks of the session start, so the run stops
+// and is repeated; any other failure leaves its field at the start value.
+bool CollectCoppData(DisplayCheckRecord* record, uint32_t* scratchFlags) {
+  if (AsksRetry(CoppGetBusType(&record->busType, scratchFlags)) ||
+      AsksRetry(CoppGetConnectorType(&record->connectorType, scratchFlags)) ||
+      AsksRetry(CoppGetProtectionTypes(&record->protectionTypes, scratchFlags)))
+    return false;
+  if ((record->protectionTypes & kProtectionHdcp) && !TestHdcpSet(record, scratchFlags)) return false;
+  if ((record->protectionTypes & kProtectionCgmsa) && !TestCgmsaSet(record, scratchFlags)) return false;
+  return true;
 }
 
 }  // namespace
 
 void SetDisplayCheckMainWindow(HWND mainWindow) { g_displayCheckMainWindow = mainWindow; }
+
+DWORD SetHdcpSettleMilliseconds(DWORD milliseconds) {
+  const DWORD previous = g_hdcpSettleMilliseconds;
+  g_hdcpSettleMilliseconds = milliseconds;
+  return previous;
+}
 
 int CollectFromDD7(DisplayCheckRecord* record) {
   record->vendorId = 0;
@@ -97,11 +126,13 @@ int CollectFromDX7(DisplayCheckRecord* record) {
   if (result == 0) {
     record->coppOk = 1;
     JudgeTrace(" --------- COPPによるデータの収集 ---------");
-    CoppGetBusType(&record->busType, &scratchFlags);
-    CoppGetConnectorType(&record->connectorType, &scratchFlags);
-    CoppGetProtectionTypes(&record->protectionTypes, &scratchFlags);
-    if (record->protectionTypes & kProtectionHdcp) TestHdcpSet(record, &scratchFlags);
-    if (record->protectionTypes & kProtectionCgmsa) TestCgmsaSet(record, &scratchFlags);
+    if (!CollectCoppData(record, &scratchFlags)) {
+      // Only the COPP path of the verdict carries the retry request on.
+      JudgeTrace("COPP通信テストに失敗しました");
+      JudgeTrace("最初からリトライが必要です");
+      record->coppOk = 0;
+      record->retryFromStart = 1;
+    }
   }
 
   // Session before graph: the session holds an interface of the renderer.

@@ -11,6 +11,10 @@
 // owner and its control 1001 as the video window.
 void SetDisplayCheckMainWindow(HWND mainWindow);
 
+// The wait after switching HDCP on, one second unless a test that is not
+// about the wait shortens it; gives the previous value.
+DWORD SetHdcpSettleMilliseconds(DWORD milliseconds);
+
 // Runs one display check on the monitor under the main window and sets
 // verdict flags in result. Always returns 1: failures show only as flags.
 int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId);

@@ -1,17 +1,19 @@
 #include "simdriver/sim_driver.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "copp/copp_wire.h"
 #include "simdriver/sim_base64.h"
+#include "simdriver/sim_rsa_key.h"
 
 namespace {
 
 constexpr DWORD kRsaBits = 2048;
 
-// One 2048-bit key pair per process: generating it costs far more than a
-// session, and a driver keeps its key across sessions as well.
+// One 2048-bit key pair per process, imported from the fixed blob: a driver
+// keeps its key across sessions as well.
 struct SimRsaPair {
   HCRYPTPROV provider = 0;
   HCRYPTKEY key = 0;
@@ -20,7 +22,7 @@ struct SimRsaPair {
       provider = 0;
       return;
     }
-    if (!CryptGenKey(provider, AT_KEYEXCHANGE, (kRsaBits << 16) | CRYPT_EXPORTABLE, &key)) key = 0;
+    if (!CryptImportKey(provider, kSimRsaKeyBlob, kSimRsaKeyBlobSize, 0, CRYPT_EXPORTABLE, &key)) key = 0;
   }
   ~SimRsaPair() {
     if (key) CryptDestroyKey(key);
@@ -154,24 +156,35 @@ void SimCoppDriver::Answer(const AMCOPPStatusInput& input, AMCOPPStatusOutput* o
 }
 
 HRESULT SimCoppDriver::ProtectionStatus(const AMCOPPStatusInput* input, AMCOPPStatusOutput* output) {
-  ++observed_.statusRequests;
+  const uint32_t n = ++observed_.statusRequests;
   if (!input || !output) return E_POINTER;
   if (!established_) return E_UNEXPECTED;
+  const SimNthStatusFault& nth = scenario_.nthStatus;
+  const bool hit = nth.n != 0 && nth.n == n;
+  if (hit && FAILED(nth.result)) return nth.result;
   if (const SimStatusFault* fault = MatchFault(*input)) return fault->result;
   if (input->dwSequence != expectedStatusSeq_) {
     ++observed_.sequenceFailures;
     return kSimBadSequence;
   }
   Answer(*input, output);
+  if (hit) TamperAnswer(nth, output);
   BYTE tag[16];
   if (!cmac_.Tag(reinterpret_cast<const BYTE*>(output) + kCoppMacOffset, kCoppMacLength, tag)) return E_FAIL;
   ++observed_.statusAnswered;
   if (scenario_.flipMacOnStatus == observed_.statusAnswered) tag[5] ^= 0x10;
+  if (hit && nth.flipTag) tag[11] ^= 0x01;
   memcpy(&output->macKDI, tag, 16);
   observed_.lastStatusSequence = input->dwSequence;
   observed_.lastRApp = input->rApp;
+  // An answered request uses up its number, whatever the client makes of the answer.
   ++expectedStatusSeq_;
   return S_OK;
+}
+
+void SimCoppDriver::TamperAnswer(const SimNthStatusFault& nth, AMCOPPStatusOutput* output) {
+  if (nth.wrongEcho) output->COPPStatus[offsetof(DXVA_COPPStatusData, rApp) + 3] ^= 0x5A;
+  if (nth.setsSizeData) output->cbSizeData = nth.sizeData;
 }
 
 void SimCoppDriver::ApplyLevel(uint32_t type, uint32_t level) {
@@ -183,11 +196,11 @@ void SimCoppDriver::ApplyLevel(uint32_t type, uint32_t level) {
 }
 
 HRESULT SimCoppDriver::ProtectionCommand(const AMCOPPCommand* command) {
-  ++commandCount_;
+  const uint32_t n = ++observed_.commandsReceived;
   if (!command) return E_POINTER;
   if (!established_) return E_UNEXPECTED;
   const uint32_t faultAt = scenario_.commandFaultOccurrence;
-  if (faultAt && (faultAt == ~0u || faultAt == commandCount_)) return scenario_.commandFaultResult;
+  if (faultAt && (faultAt == ~0u || faultAt == n)) return scenario_.commandFaultResult;
   BYTE tag[16];
   if (!cmac_.Tag(reinterpret_cast<const BYTE*>(command) + kCoppMacOffset, kCoppMacLength, tag)) return E_FAIL;
   if (memcmp(tag, &command->macKDI, 16) != 0) {
@@ -204,7 +217,7 @@ HRESULT SimCoppDriver::ProtectionCommand(const AMCOPPCommand* command) {
     memcpy(&data, command->CommandData, sizeof(data));
     observed_.lastCommandType = data.ProtType;
     observed_.lastCommandLevel = data.ProtLevel;
-    ApplyLevel(data.ProtType, data.ProtLevel);
+    if (scenario_.ignoredCommand != n) ApplyLevel(data.ProtType, data.ProtLevel);
   }
   observed_.lastCommandSequence = command->dwSequence;
   ++observed_.commandsAccepted;

@@ -35,6 +35,7 @@ class SimCoppDriver {
   bool CreateKeyAndCertificate();
   const SimStatusFault* MatchFault(const AMCOPPStatusInput& input);
   void Answer(const AMCOPPStatusInput& input, AMCOPPStatusOutput* output) const;
+  static void TamperAnswer(const SimNthStatusFault& nth, AMCOPPStatusOutput* output);
   void ApplyLevel(uint32_t type, uint32_t level);
 
   SimScenario scenario_;
@@ -49,7 +50,6 @@ class SimCoppDriver {
   uint32_t expectedStatusSeq_ = 0;
   uint32_t expectedCommandSeq_ = 0;
   uint32_t faultCounts_[4] = {};
-  uint32_t commandCount_ = 0;
 };
 
 // HRESULTs the simulated driver answers for protocol violations.

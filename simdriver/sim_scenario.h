@@ -14,6 +14,18 @@ struct SimStatusFault {
   HRESULT result;
 };
 
+// What the n-th status request of the session (counted from 1 over every
+// request the driver receives; 0 = none) meets. The answer faults keep a
+// valid tag unless flipTag says otherwise, so they reach the client.
+struct SimNthStatusFault {
+  uint32_t n = 0;
+  HRESULT result = S_OK;  // a failure code: fails with it, no answer
+  bool flipTag = false;
+  bool wrongEcho = false;  // the answer echoes a random number other than the request's
+  bool setsSizeData = false;
+  uint32_t sizeData = 0;  // the answer's cbSizeData when setsSizeData
+};
+
 // Everything the simulated driver answers, set per test (or by a host DLL)
 // before the client starts its session. Plain data, so it crosses a DLL edge.
 struct SimScenario {
@@ -50,6 +62,14 @@ struct SimScenario {
   uint32_t flipMacOnStatus = 0;
   bool overrideSizeData = false;
   uint32_t sizeData = 0;
+
+  SimNthStatusFault nthStatus;
+  // The n-th command (0 = none) is accepted but changes nothing.
+  uint32_t ignoredCommand = 0;
+
+  // For a host that creates many renderers: only the first this many answer
+  // sessionStartResult, later ones start the session (0 = all of them).
+  uint32_t sessionStartResultRuns = 0;
 };
 
 // What the driver saw, for tests to compare with the client's view.
@@ -58,6 +78,7 @@ struct SimObserved {
   uint32_t sessionStarts = 0;
   bool sessionEstablished = false;
   uint32_t statusRequests = 0;
+  uint32_t commandsReceived = 0;
   uint32_t statusAnswered = 0;
   uint32_t commandsAccepted = 0;
   uint32_t lastStatusSequence = 0;

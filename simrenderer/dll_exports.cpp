@@ -5,6 +5,7 @@
 #include <string>
 
 #include "simrenderer/class_factory.h"
+#include "simrenderer/driver_census.h"
 #include "simrenderer/registration.h"
 
 namespace {
@@ -44,3 +45,7 @@ extern "C" HRESULT WINAPI DllRegisterServer() {
 }
 
 extern "C" HRESULT WINAPI DllUnregisterServer() { return RestorePlatformRenderer(); }
+
+extern "C" void WINAPI SimRendererDriverCensus(SimDriverCensus* census) {
+  if (census) ReadDriverCensus(census);
+}

@@ -16,7 +16,72 @@ bool AddStatusFault(SimScenario* scenario, const GUID& requestId, uint32_t occur
   return false;
 }
 
-bool Apply(const ScenarioEntry& entry, SimScenario* s) {
+// The n-th command's fault is given by two keys in either order.
+struct PendingCommandFault {
+  uint32_t n = 0;
+  bool hasResult = false;
+  HRESULT result = S_OK;
+  bool ignored = false;
+};
+
+bool ApplyFaultKey(const std::string& key, uint32_t value, SimScenario* s, PendingCommandFault* command) {
+  const HRESULT hr = static_cast<HRESULT>(value);
+  SimNthStatusFault& status = s->nthStatus;
+  if (key == "statusFault") {
+    status.n = value;
+  } else if (key == "statusFaultResult") {
+    status.result = hr;
+    return FAILED(hr);
+  } else if (key == "statusFaultTag") {
+    status.flipTag = value != 0;
+  } else if (key == "statusFaultEcho") {
+    status.wrongEcho = value != 0;
+  } else if (key == "statusFaultSize") {
+    status.setsSizeData = true;
+    status.sizeData = value;
+  } else if (key == "commandFault") {
+    command->n = value;
+  } else if (key == "commandFaultResult") {
+    command->hasResult = true;
+    command->result = hr;
+    return FAILED(hr);
+  } else if (key == "commandFaultIgnored") {
+    command->ignored = value != 0;
+  } else if (key == "sessionStartRuns") {
+    s->sessionStartResultRuns = value;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// A fault without its request, or a request without its fault, is a typo
+// that would otherwise run a scenario nobody asked for.
+bool ResolveFaults(const PendingCommandFault& command, SimScenario* s, std::string* error) {
+  const SimNthStatusFault& status = s->nthStatus;
+  const bool statusKind = FAILED(status.result) || status.flipTag || status.wrongEcho || status.setsSizeData;
+  if ((status.n != 0) != statusKind) {
+    *error = "statusFault";
+    return false;
+  }
+  const int commandKinds = int{command.hasResult} + int{command.ignored};
+  if (command.n == 0 ? commandKinds != 0 : commandKinds != 1) {
+    *error = "commandFault";
+    return false;
+  }
+  if (command.hasResult) {
+    s->commandFaultOccurrence = command.n;
+    s->commandFaultResult = command.result;
+  }
+  if (command.ignored) s->ignoredCommand = command.n;
+  if (s->sessionStartResultRuns != 0 && !FAILED(s->sessionStartResult)) {
+    *error = "sessionStartRuns";
+    return false;
+  }
+  return true;
+}
+
+bool Apply(const ScenarioEntry& entry, SimScenario* s, PendingCommandFault* command) {
   const std::string& key = entry.key;
   const uint32_t value = entry.value;
   const HRESULT hr = static_cast<HRESULT>(value);
@@ -55,7 +120,7 @@ bool Apply(const ScenarioEntry& entry, SimScenario* s) {
     s->commandFaultOccurrence = ~0u;
     s->commandFaultResult = hr;
   } else {
-    return false;
+    return ApplyFaultKey(key, value, s, command);
   }
   return true;
 }
@@ -65,11 +130,12 @@ bool Apply(const ScenarioEntry& entry, SimScenario* s) {
 bool ApplyScenarioText(const std::string& text, SimScenario* scenario, std::string* error) {
   std::vector<ScenarioEntry> entries;
   if (!ParseScenarioText(text, &entries, error)) return false;
+  PendingCommandFault command;
   for (const ScenarioEntry& entry : entries) {
-    if (!Apply(entry, scenario)) {
+    if (!Apply(entry, scenario, &command)) {
       *error = entry.key;
       return false;
     }
   }
-  return true;
+  return ResolveFaults(command, scenario, error);
 }

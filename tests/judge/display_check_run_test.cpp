@@ -2,92 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "judge/judge_flow.h"
-#include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
-#include "tests/graph_support/ball_source_dll.h"
-#include "tests/graph_support/test_windows.h"
-#include "tests/judge/run_log_expectations.h"
+#include "tests/judge/display_check_run_support.h"
 
 namespace {
-
-// Every message with the tick it arrived at, to see the HDCP settle time.
-std::vector<std::pair<DWORD, std::string>> g_timedLog;
-void RecordTimed(const char* message) { g_timedLog.emplace_back(GetTickCount(), message); }
-
-constexpr char kScenarioVariable[] = "SIMULATED_DRIVER_SCENARIO";
-constexpr uint32_t kCallerVendor = 0x1002;
-constexpr uint32_t kCallerDevice = 0x9440;
-
-struct RunOutcome {
-  DisplayCheckRecord record{};
-  JudgeResult result{};
-  Lines log;
-};
-
-class DisplayCheckRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(SUCCEEDED(com_.Result()));
-    SetDisplayCheckMainWindow(windows_.Owner());
-  }
-
-  void TearDown() override {
-    SetDisplayCheckMainWindow(nullptr);
-    SetEnvironmentVariableA(kScenarioVariable, nullptr);
-  }
-
-  RunOutcome Run() {
-    RunOutcome outcome;
-    g_timedLog.clear();
-    JudgeTraceSink previous = SetJudgeTraceSink(RecordTimed);
-    EXPECT_EQ(1, RunDisplayCheckOnRecord(&outcome.record, &outcome.result, kCallerVendor, kCallerDevice));
-    SetJudgeTraceSink(previous);
-    for (const auto& entry : g_timedLog) outcome.log.push_back(entry.second);
-    return outcome;
-  }
-
-  ScopedComApartment com_;
-  TestWindows windows_;
-};
-
-// Runs with the simulated driver in place of the platform's renderer.
-class SimulatedDriverRun : public DisplayCheckRun {
- protected:
-  void SetUp() override {
-    DisplayCheckRun::SetUp();
-    ASSERT_TRUE(simRenderer_.Loaded());
-    ASSERT_EQ(S_OK, simRenderer_.Register());
-  }
-  void TearDown() override {
-    simRenderer_.Unregister();
-    DisplayCheckRun::TearDown();
-  }
-
-  RunOutcome RunScenario(const char* scenario) {
-    SetEnvironmentVariableA(kScenarioVariable, scenario);
-    return Run();
-  }
-
-  SimRendererDll simRenderer_;
-};
-
-void ExpectRecord(const DisplayCheckRecord& expected, const DisplayCheckRecord& actual) {
-  EXPECT_EQ(expected.vendorId, actual.vendorId);
-  EXPECT_EQ(expected.deviceId, actual.deviceId);
-  EXPECT_EQ(expected.busType, actual.busType);
-  EXPECT_EQ(expected.connectorType, actual.connectorType);
-  EXPECT_EQ(expected.protectionTypes, actual.protectionTypes);
-  EXPECT_EQ(expected.coppOk, actual.coppOk);
-  EXPECT_EQ(expected.hdcpSetOk, actual.hdcpSetOk);
-  EXPECT_EQ(expected.cgmsaLevelsOk, actual.cgmsaLevelsOk);
-  EXPECT_EQ(expected.retryFromStart, actual.retryFromStart);
-}
 
 TEST_F(DisplayCheckRun, PlatformRendererWithoutCoppHardwareEndsAtFactor7) {
   const RunOutcome outcome = Run();
@@ -198,7 +119,7 @@ TEST_F(SimulatedDriverRun, EveryScenarioGivesItsVerdictAndWholeLog) {
 TEST_F(SimulatedDriverRun, BothMaskBitsRunHdcpFirstAndWaitASecondBeforeCgmsa) {
   const RunOutcome outcome = RunScenario("bus=3;connector=1;protection=5");
   DWORD hdcpSet = 0, cgmsaSet = 0;
-  for (const auto& entry : g_timedLog) {
+  for (const auto& entry : TimedLog()) {
     if (entry.second == "COPP_HDCP_Level1" && !hdcpSet) hdcpSet = entry.first;
     if (entry.second == "CGMSAの設定テスト") cgmsaSet = entry.first;
   }
