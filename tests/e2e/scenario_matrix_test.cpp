@@ -74,6 +74,16 @@ RunLog HdmiWithHdcp() {
           Collected(3, 5, 5, 1, 4)};
 }
 
+// A set test whose last read-back the driver fails: its two lines become the failure's one.
+Lines LastReadBackFailing(Lines lines, const char* failure) {
+  lines.resize(lines.size() - 2);
+  lines.push_back(failure);
+  return lines;
+}
+
+const Lines kSessionStartAsksForRetry = {"SessionSequenceStart()に失敗 hr = c026251e",
+                                         "COPPの初期化に失敗しました", "最初からリトライが必要です"};
+
 std::vector<MatrixRow> MatrixRows() {
   const std::string hd = HighDefinitionMessage();
   return {
@@ -183,6 +193,33 @@ std::vector<MatrixRow> MatrixRows() {
        true,
        false,
        "\\GUIDE\\error01.htm"},
+      // The driver asks for a fresh start once; the repeat 500 ms later is good.
+      {"retry_asked_once_then_good",
+       "connector=5;protection=5;sessionStart=0xC026251E;sessionStartRuns=1",
+       nullptr,
+       {{kSessionStartAsksForRetry, FailedCoppRecord(0, 0, 1)}, HdmiWithHdcp()},
+       Flags({&JudgeResult::displayOk}),
+       hd,
+       IDB_MARK_DOUBLE_CIRCLE,
+       IDB_BANNER_SUITABLE,
+       false,
+       true,
+       nullptr},
+      // The read-back after switching HDCP on fails: HDCP did not take, CGMS-A still did.
+      {"hdcp_read_back_fails",
+       "connector=5;protection=5;statusFault=8;statusFaultResult=0x80004005",
+       nullptr,
+       {{Concat(Concat(kHdmiHdcpCgmsaHead, LastReadBackFailing(HdcpSetTest(0, {"COPP_HDCP_Level0"}),
+                                                               "ProtectionStatus()に失敗 hr = 80004005")),
+                CgmsaSetTest(kAllTake)),
+         Collected(3, 5, 5, 0, 4)}},
+       Flags({&JudgeResult::displayOk, &JudgeResult::displayNg, &JudgeResult::ngHdcp}),
+       "グラフィック環境もしくはディスプレイがHDCPに対応していません",
+       IDB_MARK_CROSS,
+       IDB_BANNER_UNSUITABLE,
+       true,
+       false,
+       "\\GUIDE\\error03-1.htm"},
       {"source_filter_unregistered",
        nullptr,
        "FAILED(hr=0x80004003) in g_pGB->AddFilter(Ball, L\"Bouncing Ball\")\n",
