@@ -3,7 +3,7 @@
 # and the saved report they leave into docs/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/tools/test.sh" -R 'ball_source_registered|app_e2e_tests'
+bash "$root/tools/test.sh" -R 'ball_source_registered|app_e2e'
 arch=$(ls -td "$root"/build/*/e2e-artifacts 2>/dev/null | head -n 1 | xargs dirname | xargs basename)
 artifacts=$root/build/$arch/e2e-artifacts
 mkdir -p "$root/docs/screenshots"

@@ -36,22 +36,27 @@ if [ "$TEST_ARCH" != i686 ]; then
   configure_and_build i686 "$root/build/i686"
 fi
 
-prefix=$build/wineprefix
-state=$prefix.state
+# The tree's own prefix, and the one the program's end-to-end tests use beside it.
+prefixes=("$build/wineprefix" "$build/wineprefix-e2e")
 stop_wine() {
-  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-  WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
-  if [ -f "$state/xvfb.pid" ]; then
-    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-    rm -f "$state/xvfb.pid" "$state/xvfb.display"
-  fi
+  local prefix state
+  for prefix in "${prefixes[@]}"; do
+    state=$prefix.state
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
+    if [ -f "$state/xvfb.pid" ]; then
+      kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+      rm -f "$state/xvfb.pid" "$state/xvfb.display"
+    fi
+    rm -f "$state/display"
+  done
 }
-# Start from a clean server so the run owns one display from first to last.
+# Start from clean servers so the run owns its displays from first to last.
 stop_wine
 trap stop_wine EXIT
-rm -f "$state/display"
 
 cd "$build"
-# Tests in the shared prefix take turns (RESOURCE_LOCK); the installer tests,
-# each in a prefix of its own, and the browser checks run beside them.
+# Tests in the shared prefix take turns (RESOURCE_LOCK); the installer tests
+# and most of the program's tests, each in a prefix of their own, and the
+# browser checks run beside them.
 ctest --output-on-failure --timeout 300 -j2 "$@"
