@@ -35,13 +35,28 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$run" regsvr32 /s "Z:$build/sourcefilter/ball_source.dll"
-restore_renderer() {
-  "$run" regsvr32 /u /s "Z:$build/simrenderer/simrenderer.dll" || true
-  echo "run: the platform's renderer is back in $WINE_TEST_PREFIX"
+state=$WINE_TEST_PREFIX.state
+simulated=0
+pid=""
+# One way out for every path: the renderer is put back while the prefix's
+# server still runs, then the server (and with it the program) and the
+# virtual display end, so nothing of the run is left behind.
+clean_up() {
+  if [ "$simulated" = 1 ]; then
+    "$run" regsvr32 /u /s "Z:$build/simrenderer/simrenderer.dll" || true
+    echo "run: the platform's renderer is back in $WINE_TEST_PREFIX"
+  fi
+  WINEPREFIX=$WINE_TEST_PREFIX wineserver -k 2>/dev/null || true
+  if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/xvfb.display" "$state/display"
+  fi
 }
+trap clean_up EXIT
 if [ -n "${SIMULATED_DRIVER_SCENARIO:-}" ]; then
   "$run" regsvr32 /s "Z:$build/simrenderer/simrenderer.dll"
-  trap restore_renderer EXIT
+  simulated=1
   echo "run: simulated driver in place of the renderer: $SIMULATED_DRIVER_SCENARIO"
 fi
 
@@ -53,7 +68,7 @@ fi
 shot=${RUN_SCREENSHOT:-$build/run-screenshot.png}
 "$run" "$program" &
 pid=$!
-display=$(cat "$WINE_TEST_PREFIX.state/xvfb.display")
+display=$(cat "$state/xvfb.display")
 window=""
 for _ in $(seq 1 150); do
   window=$(DISPLAY=$display xdotool search --name 'ソラリオ' 2>/dev/null | head -n 1 || true)
@@ -62,7 +77,6 @@ for _ in $(seq 1 150); do
 done
 if [ -z "$window" ]; then
   echo "run: the window did not show" >&2
-  kill "$pid" 2>/dev/null || true
   exit 1
 fi
 sleep "${RUN_SCREENSHOT_DELAY:-2}"
@@ -70,12 +84,5 @@ DISPLAY=$display import -window "$window" "$shot"
 echo "run: screenshot of the window written to $shot"
 if [ -n "${RUN_KEEP:-}" ]; then
   wait "$pid"
-else
-  WINEPREFIX=$WINE_TEST_PREFIX wineserver -k 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-fi
-state=$WINE_TEST_PREFIX.state
-if [ -f "$state/xvfb.pid" ]; then
-  kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-  rm -f "$state/xvfb.pid" "$state/xvfb.display" "$state/display"
+  pid=""
 fi

@@ -47,7 +47,7 @@ void CDetailDlg::DoDataExchange(CDataExchange* exchange) {
 BOOL CDetailDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitClientToBackground(m_hWnd, 500, 450);
-  LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, &background_);
+  LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, TRUE, &background_);
   if (background_.bitmap) backgroundBrush_.Reset(::CreatePatternBrush(background_.bitmap.get()));
 
   static const ButtonPlacement kButtons[] = {

@@ -8,6 +8,7 @@
 #include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
 #include "ui/widgets/fit_client.h"
+#include "ui/widgets/wrapping_static.h"
 #include "winfw/win_app.h"
 
 namespace {
@@ -70,8 +71,8 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   FitClientToBackground(m_hWnd, kClientWidth, kClientHeight);
 
   const HINSTANCE module = AfxGetInstanceHandle();
-  LoadBackgroundPicture(module, IDB_START_PAGE, m_hWnd, &startPage_);
-  LoadBackgroundPicture(module, IDB_RESULT_PAGE, m_hWnd, &resultPage_);
+  LoadBackgroundPicture(module, IDB_START_PAGE, m_hWnd, FALSE, &startPage_);
+  LoadBackgroundPicture(module, IDB_RESULT_PAGE, m_hWnd, FALSE, &resultPage_);
   for (int id : kVerdictBitmaps) {
     OwnedBitmap bitmap(::LoadBitmapA(module, MAKEINTRESOURCEA(id)));
     if (bitmap) verdictBitmaps_[id] = std::move(bitmap);
@@ -104,7 +105,10 @@ void CwznCheckerDlg2::SetUpButtons() {
   }
 }
 
-void CwznCheckerDlg2::PlaceStatics() { PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics)); }
+void CwznCheckerDlg2::PlaceStatics() {
+  PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics));
+  for (const ControlPlacement& placed : kStatics) PaintStaticWithJapaneseLineBreaks(GetDlgItem(placed.controlId));
+}
 
 void CwznCheckerDlg2::SetPage(int page) {
   CColBtn* const all[] = {&startButton_, &detailsButton_, &saveButton_, &solutionButton_, &exitButton_};

@@ -55,6 +55,21 @@ TEST(VersionInfo, TheShippedProgramCarriesTheSameFields) {
   EXPECT_EQ(kOurFields, AllFields(info));
 }
 
+// The manifest names the same version and asks for no elevation.
+TEST(VersionInfo, TheShippedProgramsManifestRunsAsInvokerUnderItsVersion) {
+  std::string program = QOR_CHECKER_EXE;
+  for (char& c : program) c = c == '/' ? '\\' : c;
+  const HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_TRUE(module);
+  const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_MANIFEST));
+  ASSERT_TRUE(found);
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+  const std::string manifest(bytes, SizeofResource(module, found));
+  FreeLibrary(module);
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos);
+  EXPECT_NE(manifest.find("name=\"Lumora.Solario.qorChecker\" version=\"5.0.0.7567\""), std::string::npos) << manifest;
+}
+
 TEST(VersionInfo, OurResourceHasTheFixedPartAndOneJapaneseTranslation) {
   const std::string path = ProgramPath();
   DWORD handle = 0;

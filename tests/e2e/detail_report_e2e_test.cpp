@@ -6,9 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "probe/directdraw_probe.h"
+#include "probe/display_device.h"
+#include "probe/wmi_queries.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/result_page_fixture.h"
 #include "tests/e2e/save_dialog_driver.h"
+#include "tests/graph_support/test_windows.h"
 
 namespace {
 
@@ -34,6 +38,36 @@ HWND WaitForDetailDialog(DWORD processId) {
       },
       kShowTimeout);
   return found;
+}
+
+// The shipped program, not the test build: its own marks and banner, and a
+// display message that is whole within its two lines.
+TEST_F(CheckerResultTest, TheShippedProgramPaintsTheHighDefinitionPage) {
+  struct MemoryLook {
+    const char* status;
+    int mark;
+    int banner;
+  };
+  static const MemoryLook kLooks[] = {
+      {"推奨環境です", IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE},
+      {"必須環境です", IDB_MARK_CIRCLE, IDB_BANNER_LIMITED},
+      {"メモリの増設が必要です  2048MB 以上必要です", IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE},
+  };
+  EXPECT_EQ(ControlText(window_, IDC_DISPLAY_MESSAGE), HighDefinitionMessage());
+  ASSERT_EQ(ControlText(window_, IDC_CPU_MESSAGE), "") << "this machine's processor is not one the page refuses";
+  const std::string memoryStatus = ControlText(window_, IDC_MEMORY_STATUS);
+  const MemoryLook* look = nullptr;
+  for (const MemoryLook& candidate : kLooks) {
+    if (memoryStatus == candidate.status) look = &candidate;
+  }
+  ASSERT_TRUE(look) << memoryStatus;
+  ExpectPicture(window_, IDB_MARK_DOUBLE_CIRCLE, 57, 204, 50, 50);
+  ExpectPicture(window_, look->mark, 497, 204, 50, 50);
+  ExpectPicture(window_, IDB_MARK_DOUBLE_CIRCLE, 57, 309, 50, 50);
+  ExpectPicture(window_, look->banner, 150, 78, 480, 60);
+  const int lowestInk = LowestInkRow(window_, IDB_RESULT_PAGE, kDisplayMessageLeft);
+  EXPECT_GE(lowestInk, DialogFaceLineHeight()) << "the message belongs on the second line";
+  EXPECT_LT(lowestInk, 2 * DialogFaceLineHeight()) << "the message runs onto a third line";
 }
 
 TEST_F(CheckerResultTest, SavingTwiceReplacesTheFileWithTheWholeReport) {
@@ -103,12 +137,30 @@ TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) 
   EXPECT_EQ(GetWindow(details, GW_OWNER), window_);
   EXPECT_FALSE(IsWindowEnabled(window_)) << "the detail dialog is modal";
 
-  const std::string cpu = ControlText(details, IDC_DETAIL_CPU);
-  EXPECT_FALSE(cpu.empty());
-  EXPECT_FALSE(ControlText(details, IDC_DETAIL_GRAPHICS).empty());
-  const std::string vram = ControlText(details, IDC_DETAIL_VRAM);
-  EXPECT_GT(atoi(vram.c_str()), 0) << vram;
-  EXPECT_EQ(vram, std::to_string(atoi(vram.c_str())) + " MB");
+  // The owner's figures, read again here from the same platform sources.
+  const ScopedComApartment com;
+  std::string cpuName;
+  WmiGetCpuName(&cpuName);
+  DISPLAY_DEVICEA device = {};
+  device.cb = sizeof(device);
+  int position = 0;
+  int registryMegabytes = 0;
+  int directDrawMegabytes = 0;
+  if (FindWindowDisplayDevice(window_, &device)) {
+    WmiFindVideoController(device.DeviceID, &position);
+    GetRegistryVideoMemory(device, &registryMegabytes);
+  }
+  std::string graphicsName;
+  WmiGetVideoControllerName(position, &graphicsName);
+  GetMonitorVideoMemory(window_, &directDrawMegabytes);
+  const int megabytes = registryMegabytes ? registryMegabytes : directDrawMegabytes;
+  const std::string vram = megabytes > 0 ? std::to_string(megabytes) + " MB" : std::string();
+
+  EXPECT_FALSE(cpuName.empty());
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_CPU), cpuName);
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_GRAPHICS), graphicsName);
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_VRAM), vram)
+      << "registry " << registryMegabytes << " MB, DirectDraw " << directDrawMegabytes << " MB";
 
   ExpectRect(details, IDC_USB_TYPE, 30, 164, 210, 40);
   ExpectRect(details, IDC_DETAIL_CLOSE, 441, 18, 40, 40);

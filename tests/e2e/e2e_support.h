@@ -68,6 +68,41 @@ inline void ExpectPicture(HWND window, int bitmapId, int x, int y, int width, in
   EXPECT_EQ(differences, 0) << "picture " << bitmapId << " at " << x << "," << y;
 }
 
+// The lowest row of a client rectangle, counted from its top, in which the
+// window shows something other than the page's background picture: the
+// bottom of the text painted there. -1 when nothing is.
+inline int LowestInkRow(HWND window, int backgroundId, const RECT& area) {
+  const Pixels page = LoadPictureResource(kProgram, backgroundId);
+  const Pixels shown = CaptureClient(window, area);
+  if (page.width < area.right || page.height < area.bottom || shown.width == 0) return -2;
+  int lowest = -1;
+  for (int y = 0; y < shown.height; ++y) {
+    for (int x = 0; x < shown.width; ++x) {
+      if (shown.At(x, y) != page.At(area.left + x, area.top + y)) lowest = y;
+    }
+  }
+  return lowest;
+}
+
+// The left part of the display message's static (198, 314, 260 x 30), where
+// every line starts and the solution button below does not reach.
+inline const RECT kDisplayMessageLeft = {198, 314, 293, 344};
+
+// Line height of the dialogs' face (8 points) in this prefix.
+inline int DialogFaceLineHeight() {
+  HDC screen = GetDC(nullptr);
+  HFONT face = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                           FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
+  HGDIOBJ previous = SelectObject(screen, face);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(screen, &metrics);
+  SelectObject(screen, previous);
+  DeleteObject(face);
+  ReleaseDC(nullptr, screen);
+  return metrics.tmHeight;
+}
+
 inline void SaveArtifact(HWND window, const char* name) {
   CreateDirectoryA(kArtifacts.c_str(), nullptr);
   SaveClientScreenshot(window, kArtifacts + "\\" + name + ".bmp");

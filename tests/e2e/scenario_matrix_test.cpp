@@ -367,6 +367,10 @@ TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
   ExpectPicture(window, IDB_MARK_DOUBLE_CIRCLE, 497, 204, 50, 50);
   ExpectPicture(window, row.displayMark, 57, 309, 50, 50);
   ExpectPicture(window, row.banner, 150, 78, 480, 60);
+  // Every display message fits the two lines its 30-pixel static shows.
+  const int lowestInk = LowestInkRow(window, IDB_RESULT_PAGE, kDisplayMessageLeft);
+  EXPECT_GE(lowestInk, 0) << "no display message painted";
+  EXPECT_LT(lowestInk, 2 * DialogFaceLineHeight()) << "the display message runs onto a third line";
   SaveArtifact(window, (std::string("result-") + row.name).c_str());
 
   // The judgement log, whole and in order.

@@ -144,7 +144,8 @@ bool CreatePaletteFromDib(const BITMAPINFOHEADER* dib, size_t dibSize, OwnedPale
   return static_cast<bool>(*palette);
 }
 
-bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BackgroundPicture* picture) {
+bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BOOL inBackground,
+                           BackgroundPicture* picture) {
   picture->dib = FindDibResource(module, resourceId);
   const BITMAPINFOHEADER* dib = picture->dib.header;
   if (!dib || !DibFitsIn(*dib, picture->dib.size, 256)) {
@@ -153,7 +154,7 @@ bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, Backgr
   }
   CreatePaletteFromDib(dib, picture->dib.size, &picture->palette);
   ScopedWindowDc dc(window, ScopedWindowDc::kClient);
-  ScopedPaletteSelection selection(dc.get(), picture->palette.get(), FALSE);
+  ScopedPaletteSelection selection(dc.get(), picture->palette.get(), inBackground);
   picture->bitmap.Reset(::CreateDIBitmap(dc.get(), dib, CBM_INIT, PixelsAfter(dib, 256),
                                          reinterpret_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS));
   picture->width = dib->biWidth;

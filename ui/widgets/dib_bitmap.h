@@ -34,7 +34,9 @@ bool CreatePaletteFromDib(const BITMAPINFOHEADER* dib, size_t dibSize, OwnedPale
 
 // A background picture: the palette of its table and the bitmap made through
 // it for `window`. The pixels start after the header and 256 entries,
-// whatever the header says.
+// whatever the header says. `inBackground` is SelectPalette's last argument
+// while the bitmap is made: the detail dialog, a second window over the
+// main one, must not take the system palette from it.
 struct BackgroundPicture {
   DibResource dib;
   OwnedPalette palette;
@@ -42,7 +44,8 @@ struct BackgroundPicture {
   int width = 0;
   int height = 0;
 };
-bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BackgroundPicture* picture);
+bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BOOL inBackground,
+                           BackgroundPicture* picture);
 
 // The failure boxes go through here so tests can see them.
 using DibErrorBox = int (*)(HWND owner, const char* text, const char* caption, UINT style);

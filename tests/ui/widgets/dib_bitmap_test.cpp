@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/ui/widgets/test_dialog_window.h"
+#include "ui/widgets/control_placement.h"
 
 namespace {
 
@@ -142,6 +143,31 @@ TEST_F(DibTest, NoDeviceContextShowsTheMenuBoxAndAsksToQuit) {
   EXPECT_EQ(g_boxes[0], "メニューの起動に失敗しました。");
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(DibTest, AMissingBackgroundLeavesThePageWithoutAPictureAndPaintsNothing) {
+  TestDialogWindow window(WS_POPUP, 0, 100, 100);
+  for (BOOL inBackground : {FALSE, TRUE}) {
+    BackgroundPicture picture;
+    EXPECT_FALSE(LoadBackgroundPicture(GetModuleHandleA(nullptr), 9999, window.get(), inBackground, &picture));
+    EXPECT_EQ(picture.dib.header, nullptr);
+    EXPECT_FALSE(picture.palette);
+    EXPECT_FALSE(picture.bitmap);
+    EXPECT_TRUE(g_boxes.empty()) << "a missing picture is not an error the user is told of";
+
+    // What was on the page before stays there.
+    HDC screen = GetDC(nullptr);
+    ScopedMemoryDc memory(screen);
+    OwnedBitmap page(CreateCompatibleBitmap(screen, 8, 8));
+    ReleaseDC(nullptr, screen);
+    ScopedSelection selected(memory.get(), page.get());
+    const RECT all = {0, 0, 8, 8};
+    OwnedBrush green(CreateSolidBrush(RGB(0, 200, 0)));
+    FillRect(memory.get(), &all, green.get());
+    PaintBackground(memory.get(), picture);
+    EXPECT_EQ(GetPixel(memory.get(), 0, 0), RGB(0, 200, 0));
+    EXPECT_EQ(GetPixel(memory.get(), 7, 7), RGB(0, 200, 0));
+  }
 }
 
 TEST(FindDibResourceTest, AMissingPictureIsNoPicture) {

@@ -1,0 +1,95 @@
+#include "ui/widgets/wrapping_static.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/widgets/gdi_owners.h"
+#include "ui/widgets/line_breaks.h"
+
+namespace {
+
+const UINT_PTR kSubclassId = 0x5752;  // "WR"
+
+std::string ControlText(HWND control) {
+  const int length = ::GetWindowTextLengthA(control);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(control, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+UINT DrawFlags(HWND control) {
+  const LONG style = ::GetWindowLongA(control, GWL_STYLE);
+  return DT_SINGLELINE | DT_LEFT | DT_TOP | DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+}
+
+// The brush and colours a static asks its parent for before it paints.
+HBRUSH AskParentForColours(HWND control, HDC dc) {
+  const HWND parent = ::GetParent(control);
+  auto brush = reinterpret_cast<HBRUSH>(
+      ::SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  if (brush) return brush;
+  return reinterpret_cast<HBRUSH>(
+      ::DefWindowProcA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+}
+
+void PaintWrapped(HWND control, HDC dc) {
+  RECT client;
+  ::GetClientRect(control, &client);
+  const HBRUSH brush = AskParentForColours(control, dc);
+  if (brush) ::FillRect(dc, &client, brush);
+  if (!::IsWindowEnabled(control)) ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+
+  const auto font = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
+  ScopedSelection selected(dc, font);
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(dc, &metrics);
+
+  const std::string text = ControlText(control);
+  const UINT flags = DrawFlags(control);
+  const TextWidth measure = [dc, flags](const char* run, size_t length) {
+    RECT extent = {0, 0, 0, 0};
+    ::DrawTextA(dc, run, static_cast<int>(length), &extent, flags | DT_CALCRECT);
+    return static_cast<int>(extent.right - extent.left);
+  };
+  int top = client.top;
+  for (const LineSpan& line : BreakCp932Lines(text, client.right - client.left, measure)) {
+    if (top >= client.bottom) break;
+    RECT lineRect = {client.left, top, client.right, top + metrics.tmHeight};
+    if (line.length > 0) ::DrawTextA(dc, text.data() + line.begin, static_cast<int>(line.length), &lineRect, flags);
+    top += metrics.tmHeight;
+  }
+}
+
+LRESULT CALLBACK WrappingStaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      const HDC dc = ::BeginPaint(control, &paint);
+      if (dc) PaintWrapped(control, dc);
+      ::EndPaint(control, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintWrapped(control, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(control, WrappingStaticProc, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool PaintStaticWithJapaneseLineBreaks(HWND control) {
+  char className[16] = {};
+  if (!control || !::GetClassNameA(control, className, sizeof className)) return false;
+  if (lstrcmpiA(className, "Static") != 0) return false;
+  if ((::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) != SS_LEFT) return false;
+  return ::SetWindowSubclass(control, WrappingStaticProc, kSubclassId, 0) != FALSE;
+}
