@@ -22,8 +22,10 @@ bool RunXdotool(const std::string& arguments) {
                       &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // For a Unix program Wine hands back no handles: hProcess is 0 and hThread
+  // whatever was on its stack. Closing that value closed a random handle of
+  // this process, once the cached HKEY_CLASSES_ROOT, after which the source
+  // filter could not be registered again and later tests met its box.
 
   for (int waited = 0; waited < 10000; waited += 10) {
     FILE* file = fopen(markerWindows.c_str(), "r");

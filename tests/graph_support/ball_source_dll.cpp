@@ -1,5 +1,9 @@
 #include "tests/graph_support/ball_source_dll.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
+
 ComServerDll::ComServerDll(const char* path) {
   module_ = LoadLibraryA(path);
   if (module_) GetModuleFileNameW(module_, path_, MAX_PATH);
@@ -29,4 +33,19 @@ HRESULT ComServerDll::GetClassObject(REFCLSID clsid, REFIID riid, void** ppv) co
   auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
       reinterpret_cast<void*>(GetProcAddress(module_, "DllGetClassObject")));
   return entry ? entry(clsid, riid, ppv) : E_NOTIMPL;
+}
+
+ScopedBallSourceUnregistered::~ScopedBallSourceUnregistered() {
+  const HRESULT registered = dll_.Register();
+  if (registered == S_OK) return;
+  ADD_FAILURE() << "the source filter could not be registered again: 0x" << std::hex
+                << static_cast<unsigned long>(registered);
+  std::wstring command = std::wstring(L"regsvr32.exe /s \"") + dll_.Path() + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
+  WaitForSingleObject(process.hProcess, 30000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }

@@ -38,10 +38,13 @@ class SimRendererDll : public ComServerDll {
 };
 
 // Unregisters the source for its lifetime and registers it again afterwards.
+// The registration outlives this process and every later test needs it: a
+// failed re-registration fails the test that caused it, then tries once more
+// through regsvr32, a process whose handles nothing here can have spoilt.
 class ScopedBallSourceUnregistered {
  public:
   explicit ScopedBallSourceUnregistered(const ComServerDll& dll) : dll_(dll) { result_ = dll_.Unregister(); }
-  ~ScopedBallSourceUnregistered() { dll_.Register(); }
+  ~ScopedBallSourceUnregistered();
   ScopedBallSourceUnregistered(const ScopedBallSourceUnregistered&) = delete;
   ScopedBallSourceUnregistered& operator=(const ScopedBallSourceUnregistered&) = delete;
   HRESULT Result() const { return result_; }

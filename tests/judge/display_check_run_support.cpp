@@ -58,6 +58,9 @@ void DisplayCheckRun::SetUp() {
 }
 
 void DisplayCheckRun::TearDown() {
+  for (const GraphErrorRecorder::Box& box : GraphErrorRecorder::Boxes()) {
+    ADD_FAILURE() << "graph box \"" << box.caption << "\": " << box.text;
+  }
   SetDisplayCheckMainWindow(nullptr);
   SetEnvironmentVariableA(kScenarioVariable, nullptr);
 }

@@ -11,6 +11,7 @@
 
 #include "judge/display_check_run.h"
 #include "simrenderer/driver_census.h"
+#include "tests/copp/graph_error_recorder.h"
 #include "tests/graph_support/ball_source_dll.h"
 #include "tests/graph_support/test_windows.h"
 #include "tests/judge/run_log_expectations.h"
@@ -48,6 +49,9 @@ class DisplayCheckRun : public ::testing::Test {
 
   ScopedComApartment com_;
   TestWindows windows_;
+  // A graph that fails to build says so in a box; here that is a failure of
+  // the test, not a window nobody will close.
+  GraphErrorRecorder graphErrors_;
 };
 
 // Runs with the simulated driver in place of the platform's renderer.
