@@ -46,12 +46,8 @@ clean_up() {
     "$run" regsvr32 /u /s "Z:$build/simrenderer/simrenderer.dll" || true
     echo "run: the platform's renderer is back in $WINE_TEST_PREFIX"
   fi
-  WINEPREFIX=$WINE_TEST_PREFIX wineserver -k 2>/dev/null || true
+  "$run" --stop
   if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
-  if [ -f "$state/xvfb.pid" ]; then
-    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-    rm -f "$state/xvfb.pid" "$state/xvfb.display" "$state/display"
-  fi
 }
 trap clean_up EXIT
 if [ -n "${SIMULATED_DRIVER_SCENARIO:-}" ]; then

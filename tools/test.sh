@@ -39,16 +39,9 @@ fi
 # The tree's own prefix, and the one the program's end-to-end tests use beside it.
 prefixes=("$build/wineprefix" "$build/wineprefix-e2e")
 stop_wine() {
-  local prefix state
+  local prefix
   for prefix in "${prefixes[@]}"; do
-    state=$prefix.state
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
-    if [ -f "$state/xvfb.pid" ]; then
-      kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-      rm -f "$state/xvfb.pid" "$state/xvfb.display"
-    fi
-    rm -f "$state/display"
+    WINE_TEST_PREFIX=$prefix "$build/wine-run.sh" --stop
   done
 }
 # Start from clean servers so the run owns its displays from first to last.

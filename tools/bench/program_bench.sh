@@ -14,14 +14,7 @@ cmake --build "$build" --target program_bench display_check_bench >/dev/null
 export WINE_TEST_PREFIX=$build/bench-prefix
 run=$build/wine-run.sh
 unset DISPLAY
-stop() {
-  WINEPREFIX=$WINE_TEST_PREFIX wineserver -k 2>/dev/null || true
-  if [ -f "$WINE_TEST_PREFIX.state/xvfb.pid" ]; then
-    kill "$(cat "$WINE_TEST_PREFIX.state/xvfb.pid")" 2>/dev/null || true
-    rm -f "$WINE_TEST_PREFIX.state/xvfb.pid" "$WINE_TEST_PREFIX.state/xvfb.display" "$WINE_TEST_PREFIX.state/display"
-  fi
-}
-trap stop EXIT
+trap '"$run" --stop' EXIT
 "$run" "Z:$build/tools/bench/program_bench.exe" "Z:$build/app/qorChecker.exe" \
   "Z:$build/tools/bench/minimal_dialog.exe" "Z:$build/sourcefilter/ball_source.dll" \
   "Z:$build/simrenderer/simrenderer.dll" "$runs"

@@ -1,10 +1,10 @@
 #include "ui/widgets/line_breaks.h"
 
+#include "text/cp932_text.h"
+
 namespace {
 
 const size_t kNone = static_cast<size_t>(-1);
-
-bool IsCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // A lead byte without its trail byte (a cut text) counts as one character.
 size_t CharacterLength(const std::string& text, size_t at) {
