@@ -47,8 +47,22 @@ if [ ${#missing[@]} -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+  # A mirror in the middle of a sync refuses one index now and then; the
+  # install below still finds the packages through the others, and fails
+  # loudly itself when it cannot.
+  updated=0
+  for attempt in 1 2 3; do
+    if apt-get update -qq; then updated=1; break; fi
+    echo "setup: apt-get update failed (attempt $attempt)" >&2
+    sleep 5
+  done
+  if ! apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null; then
+    [ "$updated" = 1 ] && exit 1
+    # Without the 32-bit security index the two halves of a multi-arch
+    # package no longer agree on a version: take both from the release.
+    echo "setup: installing from the release alone" >&2
+    apt-get install -y -qq --no-install-recommends -o APT::Default-Release=bookworm "${missing[@]}" </dev/null
+  fi
 fi
 
 # Without the Japanese locale Wine's ANSI code page stays 1252.
