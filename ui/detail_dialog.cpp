@@ -73,6 +73,8 @@ BOOL CDetailDlg::OnInitDialog() {
   UpdateData(FALSE);
 
   PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics));
+  static const int kTabOrder[] = {IDC_DETAIL_CLOSE, IDC_USB_TYPE, IDC_PCI_TYPE, IDC_SAVE_REPORT};
+  SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   return TRUE;
 }
 

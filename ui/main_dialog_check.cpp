@@ -34,6 +34,8 @@ std::string VideoMemoryText(int registryMegabytes, int directDrawMegabytes) {
 }  // namespace
 
 void CwznCheckerDlg2::OnStartCheck() {
+  // Disabling the focused button leaves the focus nowhere: give it back.
+  const bool startHadFocus = ::GetFocus() == startButton_.m_hWnd;
   startButton_.EnableWindow(FALSE);
   detailsButton_.EnableWindow(FALSE);
   progressText_ = "判定中";
@@ -45,6 +47,7 @@ void CwznCheckerDlg2::OnStartCheck() {
   retriesLeft_ = kRetries;
   checkTimer_ = ::SetTimer(m_hWnd, kCheckTimerId, kFirstRunDelay, nullptr);
   startButton_.EnableWindow(TRUE);
+  if (startHadFocus) GotoDlgCtrl(startButton_.m_hWnd);
 }
 
 void CwznCheckerDlg2::GatherEnvironment() {
@@ -103,6 +106,7 @@ void CwznCheckerDlg2::RunCheckStep() {
   if (environment_.judge.retryFromStart) {
     const std::string text = LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING);
     const std::string caption = LoadStringResource(AfxGetInstanceHandle(), IDS_PROGRAM_TITLE);
+    const CFocusReturn focusReturn;
     ::MessageBoxA(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
   }
 }

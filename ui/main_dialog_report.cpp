@@ -12,6 +12,7 @@ void CwznCheckerDlg2::WriteReport() {
   // Like the framework's file dialog: without an owner of its own, the
   // window the user is working in owns it (the detail dialog, when it asks).
   const HWND owner = ::GetActiveWindow();
+  const CFocusReturn focusReturn;
   std::string path;
   if (!AskReportPath(owner, &path)) return;
   if (!WriteReportFileReplacing(path, text)) ShowReportSaveFailedBox(owner, path);

@@ -18,6 +18,8 @@ void CwznCheckerDlg2::ShowVerdict() {
   verdict_ = view.marks;
   if (view.detailsEnabled) detailsButton_.EnableWindow(TRUE);
   if (view.solutionVisible) solutionButton_.ShowWindow(SW_SHOW);
+  // The start button that had the focus is gone with the start page.
+  FocusFirstResultButton();
 
   Invalidate(TRUE);
   UpdateData(FALSE);
@@ -40,6 +42,7 @@ void CwznCheckerDlg2::PaintVerdictPictures() {
 void CwznCheckerDlg2::OnOpenSolution() { OpenGuidePage(SolutionPagePath(verdict_.solutionPage)); }
 
 void CwznCheckerDlg2::OnShowDetails() {
+  const CFocusReturn focusReturn;
   CDetailDlg details(this);
   details.DoModal();
 }

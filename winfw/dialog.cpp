@@ -54,6 +54,7 @@ INT_PTR CDialog::DoModal() {
       if (!ended_) result_ = IDABORT;
       break;
     }
+    if (PreTranslateInput(message)) continue;
     if (!::IsDialogMessageA(window, &message)) {
       ::TranslateMessage(&message);
       ::DispatchMessageA(&message);
@@ -68,6 +69,63 @@ INT_PTR CDialog::DoModal() {
   DestroyWindow();
   if (quit) ::PostQuitMessage(quitCode);
   return result_;
+}
+
+namespace {
+
+bool IsOwnerDrawnButton(HWND window) {
+  char className[16] = {};
+  if (!::GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0) return false;
+  return (::GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+}  // namespace
+
+bool CDialog::PreTranslateInput(const MSG& message) {
+  if (message.hwnd != m_hWnd && !::IsChild(m_hWnd, message.hwnd)) return false;
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      SetKeyboardCues(true);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+      SetKeyboardCues(false);
+      return false;
+    default:
+      return false;
+  }
+  // The dialog manager sends Enter to the default button whatever has the
+  // focus, because it treats an owner-drawn button as no push button at
+  // all. Enter on a focused button presses that button, as it does on
+  // every ordinary push button.
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  const HWND focus = ::GetFocus();
+  if (!focus || ::GetParent(focus) != m_hWnd || !IsOwnerDrawnButton(focus)) return false;
+  if (!::IsWindowVisible(focus) || !::IsWindowEnabled(focus)) return false;
+  ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+  return true;
+}
+
+void CDialog::SetKeyboardCues(bool shown) {
+  if (keyboardCues_ == shown) return;
+  keyboardCues_ = shown;
+  const HWND focus = ::GetFocus();
+  if (focus && ::GetParent(focus) == m_hWnd) ::InvalidateRect(focus, nullptr, FALSE);
+}
+
+void CDialog::GotoDlgCtrl(HWND control) const {
+  if (control) ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+CFocusReturn::CFocusReturn() : control_(::GetFocus()) {}
+
+CFocusReturn::~CFocusReturn() {
+  if (!control_ || !::IsWindow(control_) || !::IsWindowVisible(control_) || !::IsWindowEnabled(control_)) return;
+  const HWND dialog = ::GetParent(control_);
+  if (dialog) ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control_), TRUE);
 }
 
 void CDialog::EndDialog(int result) {

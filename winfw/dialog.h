@@ -21,6 +21,20 @@ void DDX_Text(CDataExchange* exchange, int controlId, std::string& value);
 void DDX_Control(CDataExchange* exchange, int controlId, CWnd& control);
 void DDX_Control(CDataExchange* exchange, int controlId, CButton& control);
 
+// Hands the keyboard focus back, when it ends, to the control that had it
+// when it began. A modal window that closes gives the focus to its owner
+// window, not to the control the user opened it from.
+class CFocusReturn {
+ public:
+  CFocusReturn();
+  ~CFocusReturn();
+  CFocusReturn(const CFocusReturn&) = delete;
+  CFocusReturn& operator=(const CFocusReturn&) = delete;
+
+ private:
+  HWND control_;
+};
+
 // A modal dialog made from a template resource. The dialog procedure finds
 // the object through the window's user data and calls one virtual per
 // message; everything it does not handle gets the platform's default.
@@ -37,6 +51,14 @@ class CDialog : public CWnd {
 
   BOOL UpdateData(BOOL saveAndValidate = TRUE);
   virtual BOOL DestroyWindow();
+
+  // Whether focus cues are wanted: the user's last input in this dialog was
+  // a key rather than a mouse button. The platform's own cue state does not
+  // say this everywhere (some never hide the cues), so the modal loop keeps
+  // it; owner-drawn controls combine it with ODS_NOFOCUSRECT.
+  bool KeyboardCuesShown() const { return keyboardCues_; }
+  // Gives a control the focus the way the dialog manager does.
+  void GotoDlgCtrl(HWND control) const;
 
  protected:
   virtual void DoDataExchange(CDataExchange* exchange);
@@ -58,10 +80,15 @@ class CDialog : public CWnd {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Keyboard and pointer input before the dialog manager sees it; true when
+  // the message has been dealt with here.
+  bool PreTranslateInput(const MSG& message);
+  void SetKeyboardCues(bool shown);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
 
   UINT templateId_;
   CWnd* parent_;
   bool ended_ = false;
+  bool keyboardCues_ = false;
   int result_ = IDCANCEL;
 };

@@ -4,6 +4,8 @@
 
 #include "ui/widgets/button_image.h"
 #include "ui/widgets/dib_bitmap.h"
+#include "ui/widgets/focus_cue.h"
+#include "winfw/dialog.h"
 #include "winfw/win_app.h"
 
 namespace {
@@ -11,6 +13,11 @@ namespace {
 HPALETTE MainWindowPalette() {
   const auto* owner = dynamic_cast<const ButtonPaletteOwner*>(AfxGetMainWnd());
   return owner ? owner->ButtonPalette() : nullptr;
+}
+
+bool KeyboardCuesOf(CWnd* owner) {
+  const auto* dialog = dynamic_cast<const CDialog*>(owner);
+  return dialog && dialog->KeyboardCuesShown();
 }
 
 // An enabled picture button shows the hand, as links and picture buttons do
@@ -55,6 +62,7 @@ void CColBtn::DrawItem(const DRAWITEMSTRUCT* item) {
   const ButtonLook look = ChooseButtonImage(item->itemState, hover_, lastImage_);
   hover_ = look.hoverAfter;
   ::BitBlt(item->hDC, 0, 0, imageWidth_, imageHeight_, memory.get(), 0, look.image * imageHeight_, SRCCOPY);
+  if (WantsFocusCue(item->itemState, KeyboardCuesOf(owner_))) DrawFocusCue(item->hDC, imageWidth_, imageHeight_);
 }
 
 void CColBtn::OnMouseMove(UINT, POINT) {

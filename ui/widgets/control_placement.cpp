@@ -7,6 +7,13 @@ void PlaceStaticsOnTop(HWND dialog, const ControlPlacement* placements, size_t c
   }
 }
 
+void SetTabOrder(HWND dialog, const int* controlIds, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    ::SetWindowPos(::GetDlgItem(dialog, controlIds[i]), HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+  }
+}
+
 void SetUpPictureButton(CColBtn& button, int bitmapId, CWnd* owner, const ControlPlacement& placement) {
   button.SetStateBitmap(bitmapId, owner, 1, nullptr, 0);
   button.MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);

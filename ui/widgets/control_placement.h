@@ -14,6 +14,10 @@ struct ControlPlacement {
 // Static texts go on top of their siblings and are shown.
 void PlaceStaticsOnTop(HWND dialog, const ControlPlacement* placements, size_t count);
 
+// Puts the controls last among their siblings in the given order: the
+// order Tab visits them in, which should be the order they are read in.
+void SetTabOrder(HWND dialog, const int* controlIds, size_t count);
+
 // Gives a picture button its strip and its rectangle. Both dialogs hand the
 // restore-cursor flag set and no cursor of their own.
 void SetUpPictureButton(CColBtn& button, int bitmapId, CWnd* owner, const ControlPlacement& placement);
