@@ -29,6 +29,14 @@ const ControlPlacement kStatics[] = {
     {IDC_PROGRESS_TEXT, 450, 422, 100, 15},
 };
 
+// The statics in the dialog's own face rather than the bold one.
+const int kFaceStatics[] = {IDC_DISPLAY_MESSAGE, IDC_CPU_MESSAGE, IDC_OS_STATUS, IDC_MEMORY_STATUS,
+                            IDC_PROGRESS_TEXT};
+
+// Reading order, top to bottom: the exit button in the corner comes round
+// after the save button at the foot of the page.
+const int kTabOrder[] = {IDC_SHOW_DETAILS, IDC_OPEN_SOLUTION, IDC_START_CHECK, IDC_SAVE_REPORT, IDC_EXIT};
+
 const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,    IDB_MARK_CROSS,
                                IDB_MARK_CROSS_CAPTION, IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED,
                                IDB_BANNER_UNSUITABLE};
@@ -85,11 +93,19 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());
 
+  faceFont_.Reset(CreateDialogFaceAt96Dpi(m_hWnd));
+  if (faceFont_) {
+    for (int id : kFaceStatics) ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
+  }
+
   SetPage(0);
   PlaceStatics();
+  SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   SetDisplayCheckMainWindow(m_hWnd);
   SetWindowText("　ソラリオ　");
-  return TRUE;
+  // Enter and Space start the check from the first moment.
+  GotoDlgCtrl(startButton_.m_hWnd);
+  return FALSE;
 }
 
 void CwznCheckerDlg2::SetUpButtons() {
@@ -165,6 +181,10 @@ void CwznCheckerDlg2::OnLButtonDown(UINT, POINT) {
 BOOL CwznCheckerDlg2::OnCommand(UINT id, UINT code, HWND control) {
   if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
   switch (id) {
+    case IDOK:
+      // Only the dialog manager's Enter comes here, when no button has the
+      // focus; the exit button alone ends the program.
+      return TRUE;
     case IDC_START_CHECK:
       OnStartCheck();
       return TRUE;
@@ -182,6 +202,16 @@ BOOL CwznCheckerDlg2::OnCommand(UINT id, UINT code, HWND control) {
       return TRUE;
     default:
       return CDialog::OnCommand(id, code, control);
+  }
+}
+
+void CwznCheckerDlg2::FocusFirstResultButton() {
+  CColBtn* const candidates[] = {&detailsButton_, &solutionButton_, &saveButton_};
+  for (CColBtn* button : candidates) {
+    if (button->IsWindowVisible() && button->IsWindowEnabled()) {
+      GotoDlgCtrl(button->m_hWnd);
+      return;
+    }
   }
 }
 

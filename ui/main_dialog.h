@@ -50,6 +50,7 @@ class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
   void OnExit();
   void SetUpButtons();
   void PlaceStatics();
+  void FocusFirstResultButton();
 
   BackgroundPicture startPage_;
   BackgroundPicture resultPage_;
@@ -74,6 +75,8 @@ class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
   CColBtn solutionButton_;
   COLORREF statusTextColor_ = RGB(255, 0, 0);
   OwnedFont boldFont_;
+  // The dialog's face at its 96-DPI height, for the texts in the normal face.
+  OwnedFont faceFont_;
   VerdictState verdict_;
   std::map<int, OwnedBitmap> verdictBitmaps_;
 
