@@ -193,9 +193,13 @@ def Banner(kind, background):
                  ("右のボタンで動作環境をご確認ください。", 12, False, look.TEXT),
                  (BANNER_NOTE, 12, False, look.TEXT_SUB))
     else:
+        # The details button is greyed out on most of these pages and the
+        # solution button is there only when the display is at fault: point
+        # to what every such page has, the crossed boxes below.
         lines = (("このPCでは正しく動作しません。", 15, True, look.TEXT),
-                 ("詳細な判定結果をご確認ください。", 12, False, look.TEXT))
-    tops = (4, 25, 42) if len(lines) == 3 else (13, 35)
+                 ("下の×の項目をご確認ください。", 12, False, look.TEXT),
+                 ("「解決法」ボタンがあれば、対処の方法をご案内します。", 12, False, look.TEXT_SUB))
+    tops = (4, 25, 42)
     for (text, size, bold, colour), top in zip(lines, tops):
         if canvas.TextWidth(text, size, bold) > 480 - left - 4:
             raise ValueError("banner line too long: " + text)
