@@ -10,7 +10,8 @@ mkdir -p "$root/docs/screenshots"
 # artefact of the end-to-end run : picture in docs/screenshots
 for pair in start-page:start-page result-hdmi_with_hdcp:result-high-definition \
     result-vga_downscaled:result-downscaled result-platform_renderer_without_copp:result-not-displayable \
-    detail-dialog:detail-dialog; do
+    detail-dialog:detail-dialog result-no-hdcp-144dpi:result-no-hdcp-144dpi \
+    keyboard-high_definition:result-keyboard-focus; do
   /usr/bin/convert "$artifacts/${pair%%:*}.bmp" "$root/docs/screenshots/${pair#*:}.png"
 done
 cp "$artifacts/qorChekerLog.txt" "$root/docs/qorChekerLog.txt"

@@ -93,3 +93,31 @@ ScopedProgramCopy::~ScopedProgramCopy() {
   DeleteFileA(copy_.c_str());
   RemoveDirectoryA(folder_.c_str());
 }
+
+namespace {
+const char kDesktopKey[] = "Control Panel\\Desktop";
+}  // namespace
+
+ScopedScreenDpi::ScopedScreenDpi(DWORD dpi) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  DWORD size = sizeof(previous_);
+  hadValue_ = RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
+              ERROR_SUCCESS;
+  RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+  RegCloseKey(key);
+}
+
+ScopedScreenDpi::~ScopedScreenDpi() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  if (hadValue_) {
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof(previous_));
+  } else {
+    RegDeleteValueA(key, "LogPixels");
+  }
+  RegCloseKey(key);
+}

@@ -55,3 +55,17 @@ class ScopedProgramCopy {
   std::string copy_;
   bool copied_ = false;
 };
+
+// The screen's DPI (LogPixels) for the programs started while it lives; the
+// prefix's own setting, or none, put back after.
+class ScopedScreenDpi {
+ public:
+  explicit ScopedScreenDpi(DWORD dpi);
+  ~ScopedScreenDpi();
+  ScopedScreenDpi(const ScopedScreenDpi&) = delete;
+  ScopedScreenDpi& operator=(const ScopedScreenDpi&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+};

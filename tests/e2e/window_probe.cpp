@@ -35,6 +35,14 @@ SIZE ClientSize(HWND window) {
   return SIZE{client.right, client.bottom};
 }
 
+int FocusedControlId(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 0;
+  if (GetParent(info.hwndFocus) != window) return -1;
+  return GetDlgCtrlID(info.hwndFocus);
+}
+
 std::string MessageBoxText(HWND box) { return WindowTextOf(GetDlgItem(box, 0xFFFF)); }
 
 void PressButton(HWND dialog, int controlId) {

@@ -13,6 +13,9 @@ std::string ControlText(HWND dialog, int controlId);
 bool ControlVisible(HWND dialog, int controlId);
 bool ControlEnabled(HWND dialog, int controlId);
 SIZE ClientSize(HWND window);
+// The control id that has the keyboard focus in the window's thread; 0 when
+// nothing there has it, -1 when the focus is in another top-level window.
+int FocusedControlId(HWND window);
 
 // The text of a message box, and its caption.
 std::string MessageBoxText(HWND box);
