@@ -4,7 +4,6 @@
 
 #include "res/resource_ids.h"
 #include "ui/guide_page.h"
-#include "ui/main_dialog.h"
 #include "ui/solution_pages.h"
 #include "ui/widgets/control_placement.h"
 #include "ui/widgets/dialog_font.h"
@@ -27,7 +26,8 @@ const ControlPlacement kStatics[] = {
 
 }  // namespace
 
-CDetailDlg::CDetailDlg(CwznCheckerDlg2* owner) : CDialog(IDD_DETAIL_DIALOG, owner), owner_(owner) {}
+CDetailDlg::CDetailDlg(CWnd* owner, const EnvironmentInfo& environment, std::function<void()> saveReport)
+    : CDialog(IDD_DETAIL_DIALOG, owner), environment_(environment), saveReport_(std::move(saveReport)) {}
 
 CDetailDlg::~CDetailDlg() = default;
 
@@ -65,11 +65,10 @@ BOOL CDetailDlg::OnInitDialog() {
   graphicsStatic_.SetFont(boldFont_.get(), TRUE);
   memoryStatic_.SetFont(boldFont_.get(), TRUE);
 
-  const EnvironmentInfo& environment = owner_->environment();
-  cpuStatic_.SetWindowText(environment.cpuName.c_str());
-  graphicsStatic_.SetWindowText(environment.graphicsName.c_str());
-  memoryStatic_.SetWindowText(environment.vramText.c_str());
-  cpuText_ = environment.cpuName;
+  cpuStatic_.SetWindowText(environment_.cpuName.c_str());
+  graphicsStatic_.SetWindowText(environment_.graphicsName.c_str());
+  memoryStatic_.SetWindowText(environment_.vramText.c_str());
+  cpuText_ = environment_.cpuName;
   UpdateData(FALSE);
 
   PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics));
@@ -107,24 +106,23 @@ HBRUSH CDetailDlg::OnCtlColor(HDC dc, HWND control, UINT) {
 
 void CDetailDlg::OnLButtonDown(UINT, POINT) { SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0); }
 
-BOOL CDetailDlg::OnCommand(UINT id, UINT code, HWND control) {
-  if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+bool CDetailDlg::OnButtonClicked(UINT id) {
   switch (id) {
     case IDC_DETAIL_CLOSE:
       EndDialog(IDOK);
-      return TRUE;
+      return true;
     case IDC_SAVE_REPORT:
-      owner_->WriteReport();
-      return TRUE;
+      if (saveReport_) saveReport_();
+      return true;
     case IDC_USB_TYPE:
     case IDC_PCI_TYPE:
       OpenGuidePage(kUsbTunerSpecPage);
-      return TRUE;
+      return true;
     case IDC_SPEC_TOP:
       OpenGuidePage(kSpecTopPage);
-      return TRUE;
+      return true;
     default:
-      return CDialog::OnCommand(id, code, control);
+      return false;
   }
 }
 

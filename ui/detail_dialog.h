@@ -2,23 +2,26 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
+#include "ui/environment_info.h"
 #include "ui/widgets/col_btn.h"
 #include "ui/widgets/dib_bitmap.h"
 #include "ui/widgets/gdi_owners.h"
 #include "winfw/dialog.h"
 
-class CwznCheckerDlg2;
-
 // The details window: processor, graphics and video memory of the checked
 // PC, the tuner's requirement page, and the report again.
-class CDetailDlg : public CDialog {
+class CDetailDlg : public CDialog, public ButtonPaletteOwner {
  public:
-  explicit CDetailDlg(CwznCheckerDlg2* owner);
+  // `environment` is read once, when the window opens; `saveReport` runs for
+  // the save button and saves what the owner knows at that moment.
+  CDetailDlg(CWnd* owner, const EnvironmentInfo& environment, std::function<void()> saveReport);
   ~CDetailDlg() override;
 
   BOOL DestroyWindow() override;
+  HPALETTE ButtonPalette() const override { return background_.palette.get(); }
 
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
@@ -26,14 +29,15 @@ class CDetailDlg : public CDialog {
   void OnPaint() override;
   HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
   void OnLButtonDown(UINT flags, POINT point) override;
-  BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  bool OnButtonClicked(UINT id) override;
 
  private:
   BackgroundPicture background_;
   // Paints the picture behind the texts: the window clips its children, so
   // nothing else would be under them.
   OwnedBrush backgroundBrush_;
-  CwznCheckerDlg2* owner_;
+  const EnvironmentInfo& environment_;
+  std::function<void()> saveReport_;
   OwnedFont boldFont_;
   CColBtn specButton_;
   std::string cpuText_;

@@ -178,30 +178,29 @@ void CwznCheckerDlg2::OnLButtonDown(UINT, POINT) {
   SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-BOOL CwznCheckerDlg2::OnCommand(UINT id, UINT code, HWND control) {
-  if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+bool CwznCheckerDlg2::OnButtonClicked(UINT id) {
   switch (id) {
     case IDOK:
       // Only the dialog manager's Enter comes here, when no button has the
       // focus; the exit button alone ends the program.
-      return TRUE;
+      return true;
     case IDC_START_CHECK:
       OnStartCheck();
-      return TRUE;
+      return true;
     case IDC_SAVE_REPORT:
       WriteReport();
-      return TRUE;
+      return true;
     case IDC_SHOW_DETAILS:
       OnShowDetails();
-      return TRUE;
+      return true;
     case IDC_EXIT:
       OnExit();
-      return TRUE;
+      return true;
     case IDC_OPEN_SOLUTION:
       OnOpenSolution();
-      return TRUE;
+      return true;
     default:
-      return CDialog::OnCommand(id, code, control);
+      return false;
   }
 }
 

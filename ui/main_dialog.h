@@ -35,7 +35,7 @@ class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
   void OnTimer(UINT_PTR timerId) override;
   HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
   void OnLButtonDown(UINT flags, POINT point) override;
-  BOOL OnCommand(UINT id, UINT code, HWND control) override;
+  bool OnButtonClicked(UINT id) override;
   void OnDestroy() override;
 
  private:

@@ -43,6 +43,6 @@ void CwznCheckerDlg2::OnOpenSolution() { OpenGuidePage(SolutionPagePath(verdict_
 
 void CwznCheckerDlg2::OnShowDetails() {
   const CFocusReturn focusReturn;
-  CDetailDlg details(this);
+  CDetailDlg details(this, environment_, [this] { WriteReport(); });
   details.DoModal();
 }

@@ -165,7 +165,8 @@ HBRUSH CDialog::OnCtlColor(HDC, HWND, UINT) { return nullptr; }
 
 void CDialog::OnLButtonDown(UINT, POINT) {}
 
-BOOL CDialog::OnCommand(UINT id, UINT, HWND) {
+BOOL CDialog::OnCommand(UINT id, UINT code, HWND) {
+  if (code == BN_CLICKED && OnButtonClicked(id)) return TRUE;
   if (id == IDOK) {
     OnOK();
     return TRUE;

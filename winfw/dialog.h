@@ -68,8 +68,11 @@ class CDialog : public CWnd {
   // Null means the platform's default colours.
   virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType);
   virtual void OnLButtonDown(UINT flags, POINT point);
-  // True when handled; the base sends IDOK and IDCANCEL to OnOK and OnCancel.
+  // True when handled. The base hands a button's click to OnButtonClicked
+  // first, then sends IDOK and IDCANCEL to OnOK and OnCancel.
   virtual BOOL OnCommand(UINT id, UINT code, HWND control);
+  // A button of the dialog was clicked (BN_CLICKED); true when handled.
+  virtual bool OnButtonClicked(UINT) { return false; }
   virtual void OnDestroy() {}
   virtual void OnOK();
   virtual void OnCancel();

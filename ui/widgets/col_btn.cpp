@@ -10,9 +10,11 @@
 
 namespace {
 
-HPALETTE MainWindowPalette() {
-  const auto* owner = dynamic_cast<const ButtonPaletteOwner*>(AfxGetMainWnd());
-  return owner ? owner->ButtonPalette() : nullptr;
+// Every picture shares one colour table, so the palette of the dialog that
+// owns the button draws its strip as the main window's would.
+HPALETTE PaletteOf(CWnd* owner) {
+  const auto* paletteOwner = dynamic_cast<const ButtonPaletteOwner*>(owner);
+  return paletteOwner ? paletteOwner->ButtonPalette() : nullptr;
 }
 
 bool KeyboardCuesOf(CWnd* owner) {
@@ -56,7 +58,7 @@ BOOL CColBtn::SetStateBitmap(int bitmapId, CWnd* owner, int restoreCursor, HCURS
 
 void CColBtn::DrawItem(const DRAWITEMSTRUCT* item) {
   if (!strip_) return;
-  ScopedPaletteSelection palette(item->hDC, MainWindowPalette(), TRUE);
+  ScopedPaletteSelection palette(item->hDC, PaletteOf(owner_), TRUE);
   ScopedMemoryDc memory(item->hDC);
   ScopedSelection strip(memory.get(), strip_.get());
   const ButtonLook look = ChooseButtonImage(item->itemState, hover_, lastImage_);
