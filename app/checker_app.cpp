@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window_class.h"
+#include "handles/message_box.h"
 #include "probe/os_probes.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"
@@ -41,7 +42,7 @@ BOOL CwznCheckerApp::InitInstance() {
 
   if (!IsSupportedOs()) {
     const std::string text = LoadStringResource(m_hInstance, IDS_UNSUPPORTED_OS);
-    ::MessageBoxA(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    ShowMessageBox(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
     return FALSE;
   }
 
