@@ -79,6 +79,9 @@ struct CryptKey : Simple<HCRYPTKEY> {
 struct Bstr : Simple<BSTR> {
   static void Release(BSTR text) { ::SysFreeString(text); }
 };
+struct LocalMem : Simple<HLOCAL> {
+  static void Release(HLOCAL block) { ::LocalFree(block); }
+};
 template <typename T>
 struct TaskMem : Simple<T*> {
   static void Release(T* block) { ::CoTaskMemFree(block); }
@@ -102,6 +105,7 @@ using OwnedFont = Owned<handle_traits::GdiObject<HFONT>>;
 using OwnedBrush = Owned<handle_traits::GdiObject<HBRUSH>>;
 using OwnedCryptProvider = Owned<handle_traits::CryptProvider>;
 using OwnedCryptKey = Owned<handle_traits::CryptKey>;
+using OwnedLocalMem = Owned<handle_traits::LocalMem>;
 using OwnedBstr = Owned<handle_traits::Bstr>;
 using OwnedVariant = Owned<handle_traits::Variant>;
 // A block a peer allocated with the COM task allocator.

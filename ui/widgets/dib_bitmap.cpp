@@ -14,17 +14,6 @@ void FailWithBox(HWND asker, const char* text) {
   ::PostQuitMessage(0);
 }
 
-// Frees the LocalAlloc'd logical palette.
-struct LocalMemory {
-  explicit LocalMemory(size_t bytes) : block(::LocalAlloc(LMEM_FIXED, bytes)) {}
-  ~LocalMemory() {
-    if (block) ::LocalFree(block);
-  }
-  LocalMemory(const LocalMemory&) = delete;
-  LocalMemory& operator=(const LocalMemory&) = delete;
-  HLOCAL block;
-};
-
 const RGBQUAD* ColorTable(const BITMAPINFOHEADER* dib) {
   return reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(dib) + dib->biSize);
 }
@@ -97,12 +86,12 @@ HBITMAP LoadDibBitmap(const BITMAPINFOHEADER* dib, size_t dibSize, HWND asker) {
 
   OwnedPalette temporary;
   if (colors > 0) {
-    LocalMemory memory(8 + 4 * static_cast<size_t>(colors));
-    if (!memory.block) {
+    OwnedLocalMem memory(::LocalAlloc(LMEM_FIXED, 8 + 4 * static_cast<size_t>(colors)));
+    if (!memory) {
       FailWithBox(asker, "パレットのためのメモリが足りません。");
       return nullptr;
     }
-    auto* logical = static_cast<LOGPALETTE*>(memory.block);
+    auto* logical = static_cast<LOGPALETTE*>(memory.get());
     FillLogicalPalette(logical, ColorTable(dib), colors);
     temporary.reset(::CreatePalette(logical));
   }
