@@ -14,9 +14,9 @@
 using PfnCryptStringToBinaryA = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, BYTE*, DWORD*, DWORD*, DWORD*);
 
 // The one COPP session of the process. CoppCloseSession releases the members
-// in its own fixed order; destructor order only matters at process exit. The
-// renderer's interface stays a raw pointer: nothing may release it then,
-// after the renderer's server may be gone.
+// in its fixed order; their destructors run only at process exit. The
+// renderer's interface stays a raw pointer so that nothing releases it then,
+// when the renderer's server may be gone.
 struct CoppSession {
   IAMCertifiedOutputProtection* m_pCOPP = nullptr;
   OwnedCryptProvider m_hProv;
