@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/main_window_class.h"
+#include "handles/message_box.h"
 #include "probe/os_probes.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"
@@ -16,6 +16,23 @@ namespace {
 
 const char kSingleInstanceMutex[] = "wznCheckerMutexName";
 const char kRefusalCaption[] = "ソラリオ";
+// The class a second copy looks for; the main dialog's template names it.
+const char kMainWindowClass[] = "wznCheckerClass";
+
+// Registers kMainWindowClass with the attributes of the system dialog
+// class. A class already registered counts as success.
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSA dialogClass = {};
+  if (::GetClassInfoA(instance, kMainWindowClass, &dialogClass)) return true;
+  // The system dialog class is global; a platform that will not find it
+  // under the program's instance finds it under none.
+  if (!::GetClassInfoA(instance, "#32770", &dialogClass) && !::GetClassInfoA(nullptr, "#32770", &dialogClass)) {
+    return false;
+  }
+  dialogClass.hInstance = instance;
+  dialogClass.lpszClassName = kMainWindowClass;
+  return ::RegisterClassA(&dialogClass) != 0;
+}
 
 // Hosting of ActiveX controls and the rich-edit library, which the
 // framework prepares for every dialog program; neither dialog uses them.
@@ -41,7 +58,7 @@ BOOL CwznCheckerApp::InitInstance() {
 
   if (!IsSupportedOs()) {
     const std::string text = LoadStringResource(m_hInstance, IDS_UNSUPPORTED_OS);
-    ::MessageBoxA(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    ShowMessageBox(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
     return FALSE;
   }
 

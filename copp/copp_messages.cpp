@@ -23,7 +23,7 @@ HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32
     JudgeTrace("Handle out-of-memory condition");
     return E_OUTOFMEMORY;
   }
-  CryptGenRandom(s.m_hProv, 16, rApp.get());
+  CryptGenRandom(s.m_hProv.get(), 16, rApp.get());
 
   AMCOPPStatusInput input;
   memcpy(&input.rApp, rApp.get(), 16);
@@ -43,7 +43,7 @@ HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32
   if (!covered) return E_OUTOFMEMORY;
   memcpy(covered.get(), reinterpret_cast<const BYTE*>(&output) + kCoppMacOffset, kCoppMacLength);
   BYTE tag[16];
-  if (!ComputeOmac(s.m_hAesKey, covered.get(), kCoppMacLength, tag)) {
+  if (!ComputeOmac(s.m_hAesKey.get(), covered.get(), kCoppMacLength, tag)) {
     JudgeTrace("omac cal err");
     return E_UNEXPECTED;
   }
@@ -78,7 +78,7 @@ HRESULT CoppCommand(const GUID& commandId, const void* commandData, uint32_t com
   if (!covered) return E_UNEXPECTED;
   memcpy(covered.get(), reinterpret_cast<const BYTE*>(&command) + kCoppMacOffset, kCoppMacLength);
   BYTE tag[16];
-  if (!ComputeOmac(s.m_hAesKey, covered.get(), kCoppMacLength, tag)) return E_UNEXPECTED;
+  if (!ComputeOmac(s.m_hAesKey.get(), covered.get(), kCoppMacLength, tag)) return E_UNEXPECTED;
   covered.reset();
   memcpy(&command.macKDI, tag, 16);
 

@@ -6,7 +6,7 @@
 
 #include "copp/copp_public_key.h"
 #include "copp/copp_wire.h"
-#include "copp/crypt_owners.h"
+#include "handles/export_lookup.h"
 #include "judge/judge_log.h"
 
 CoppSession g_coppSession;
@@ -44,23 +44,21 @@ bool SignSessionStart(const GUID& driverRandom, const BYTE* certificate, DWORD c
   CoppDriverKey driverKey = {};
   if (!ReadDriverKey(certificate, certificateLength, s.m_pfnCryptStringToBinaryA, &driverKey)) return false;
 
-  if (s.m_hProv == 0 && !AcquireProvider(&s.m_hProv)) return false;
+  if (!s.m_hProv && !AcquireProvider(s.m_hProv.put())) return false;
   const std::vector<BYTE> blob = BuildPublicKeyBlob(driverKey);
-  ScopedCryptKey publicKey;
-  if (!CryptImportKey(s.m_hProv, blob.data(), static_cast<DWORD>(blob.size()), 0, 0, publicKey.Put()))
+  OwnedCryptKey publicKey;
+  if (!CryptImportKey(s.m_hProv.get(), blob.data(), static_cast<DWORD>(blob.size()), 0, 0, publicKey.put()))
     return false;
 
-  if (s.m_hAesKey) CryptDestroyKey(s.m_hAesKey);
-  s.m_hAesKey = 0;
-  if (!CryptGenKey(s.m_hProv, CALG_AES_128, 0x00800001, &s.m_hAesKey)) {
-    s.m_hAesKey = 0;
+  if (!CryptGenKey(s.m_hProv.get(), CALG_AES_128, 0x00800001, s.m_hAesKey.put())) {
+    s.m_hAesKey.release();  // whatever a failed call left there is no key
     return false;
   }
   BYTE keyBytes[16];
-  if (!ExportSessionKeyBytes(s.m_hAesKey, keyBytes)) return false;
+  if (!ExportSessionKeyBytes(s.m_hAesKey.get(), keyBytes)) return false;
 
-  CryptGenRandom(s.m_hProv, sizeof(s.m_uStatusSeq), reinterpret_cast<BYTE*>(&s.m_uStatusSeq));
-  CryptGenRandom(s.m_hProv, sizeof(s.m_uCommandSeq), reinterpret_cast<BYTE*>(&s.m_uCommandSeq));
+  CryptGenRandom(s.m_hProv.get(), sizeof(s.m_uStatusSeq), reinterpret_cast<BYTE*>(&s.m_uStatusSeq));
+  CryptGenRandom(s.m_hProv.get(), sizeof(s.m_uCommandSeq), reinterpret_cast<BYTE*>(&s.m_uCommandSeq));
 
   BYTE* block = signature->Signature;
   memset(block, 0, sizeof(signature->Signature));
@@ -72,7 +70,7 @@ bool SignSessionStart(const GUID& driverRandom, const BYTE* certificate, DWORD c
   // CryptEncrypt reads its input least significant byte first.
   std::reverse(block, block + kSignedBytes);
   DWORD dataLength = kSignedBytes;
-  if (!CryptEncrypt(publicKey.Get(), 0, TRUE, 0, block, &dataLength, sizeof(signature->Signature))) {
+  if (!CryptEncrypt(publicKey.get(), 0, TRUE, 0, block, &dataLength, sizeof(signature->Signature))) {
     JudgeTrace("署名データの暗号化に失敗 hr = %x", static_cast<unsigned>(currentResult));
     return false;
   }
@@ -96,9 +94,9 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
   }
 
   GUID driverRandom = {};
-  ScopedTaskMem certificate;
+  OwnedTaskMem<BYTE> certificate;
   DWORD certificateLength = 0;
-  hr = s.m_pCOPP->KeyExchange(&driverRandom, certificate.Put(), &certificateLength);
+  hr = s.m_pCOPP->KeyExchange(&driverRandom, certificate.put(), &certificateLength);
   if (FAILED(hr)) {
     JudgeTrace("KeyExchange()に失敗 hr = %x", static_cast<unsigned>(hr));
     return hr == kCoppNoHardwareHr ? hr : E_UNEXPECTED;
@@ -106,20 +104,20 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
 
   bool failed = false;
   AMCOPPSignature signature = {};
-  s.m_hCrypt32 = LoadLibraryA("Crypt32.dll");
+  s.m_hCrypt32.reset(LoadLibraryA("Crypt32.dll"));
   if (!s.m_hCrypt32) {
     JudgeTrace("Crypt32.dllが見つからない");
     failed = true;
   } else {
-    s.m_pfnCryptStringToBinaryA = reinterpret_cast<PfnCryptStringToBinaryA>(
-        reinterpret_cast<void (*)()>(GetProcAddress(s.m_hCrypt32, "CryptStringToBinaryA")));
+    s.m_pfnCryptStringToBinaryA =
+        LookUpExport<PfnCryptStringToBinaryA>(s.m_hCrypt32.get(), "CryptStringToBinaryA");
     if (!s.m_pfnCryptStringToBinaryA) {
       JudgeTrace("CryptStringToBinaryAが見つからない");
       failed = true;
     }
   }
-  if (!failed && !certificate.Get()) failed = true;
-  if (!failed) failed = !SignSessionStart(driverRandom, certificate.Get(), certificateLength, &signature, hr);
+  if (!failed && !certificate) failed = true;
+  if (!failed) failed = !SignSessionStart(driverRandom, certificate.get(), certificateLength, &signature, hr);
   if (!failed) {
     hr = s.m_pCOPP->SessionSequenceStart(&signature);
     if (FAILED(hr)) JudgeTrace("SessionSequenceStart()に失敗 hr = %x", static_cast<unsigned>(hr));
@@ -127,8 +125,7 @@ HRESULT CoppStartSession(IBaseFilter* renderer) {
 
   if (failed) hr = E_UNEXPECTED;
   s.m_pfnCryptStringToBinaryA = nullptr;
-  if (s.m_hCrypt32) FreeLibrary(s.m_hCrypt32);
-  s.m_hCrypt32 = nullptr;
+  s.m_hCrypt32.reset();
   return hr;  // the certificate buffer goes back to the task allocator here
 }
 
@@ -143,10 +140,9 @@ CoppResult CoppOpenSession(IBaseFilter* renderer) {
 
 int CoppCloseSession() {
   CoppSession& s = g_coppSession;
-  if (s.m_hAesKey) CryptDestroyKey(s.m_hAesKey);
-  s.m_hAesKey = 0;
-  if (s.m_hProv) CryptReleaseContext(s.m_hProv, 0);
-  s.m_hProv = 0;
+  // The key before the provider that made it, then the renderer's interface.
+  s.m_hAesKey.reset();
+  s.m_hProv.reset();
   if (s.m_pCOPP) s.m_pCOPP->Release();
   s.m_pCOPP = nullptr;
   s.m_uStatusSeq = 0;

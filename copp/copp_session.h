@@ -9,18 +9,21 @@
 #include <cstdint>
 
 #include "copp/copp_result.h"
+#include "handles/owner.h"
 
 using PfnCryptStringToBinaryA = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, BYTE*, DWORD*, DWORD*, DWORD*);
 
-// The one COPP session of the process. The members stay raw handles because
-// their release order is fixed by CoppCloseSession, not by destructor order.
+// The one COPP session of the process. CoppCloseSession releases the members
+// in its fixed order; their destructors run only at process exit. The
+// renderer's interface stays a raw pointer so that nothing releases it then,
+// when the renderer's server may be gone.
 struct CoppSession {
   IAMCertifiedOutputProtection* m_pCOPP = nullptr;
-  HCRYPTPROV m_hProv = 0;
-  HCRYPTKEY m_hAesKey = 0;
+  OwnedCryptProvider m_hProv;
+  OwnedCryptKey m_hAesKey;
   uint32_t m_uStatusSeq = 0;
   uint32_t m_uCommandSeq = 0;
-  HMODULE m_hCrypt32 = nullptr;
+  OwnedModule m_hCrypt32;
   PfnCryptStringToBinaryA m_pfnCryptStringToBinaryA = nullptr;
 };
 

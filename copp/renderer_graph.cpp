@@ -1,10 +1,23 @@
 #include "copp/renderer_graph.h"
 
-#include "copp/renderer_graph_report.h"
+#include <cstdarg>
+#include <cstdio>
+
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
+#include "handles/message_box.h"
 
 using Microsoft::WRL::ComPtr;
+
+void ReportGraphError(const char* format, ...) {
+  char text[1024];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  text[sizeof text - 1] = '\0';
+  ShowMessageBox(nullptr, text, "Windowless Sample", MB_OK);
+}
 
 RendererGraphState& RendererGraph() {
   static RendererGraphState state;

@@ -25,5 +25,9 @@ HRESULT BuildRendererGraph();
 HRESULT InitializeWindowlessVMR();
 HRESULT InitVideoWindowlessVMR();
 
+// Formats printf-style into 1024 bytes (1023 characters at most) and shows
+// the text in a modal "Windowless Sample" box with an OK button and no owner.
+void ReportGraphError(const char* format, ...);
+
 // First pin of `direction` that is not connected; S_OK with a null pin when there is none.
 HRESULT GetUnconnectPin(IBaseFilter* filter, PIN_DIRECTION direction, IPin** pin);

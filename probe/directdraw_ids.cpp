@@ -1,28 +1,18 @@
 #include <ddraw.h>
 #include <wrl/client.h>
 
+#include "handles/message_box.h"
 #include "probe/directdraw_probe.h"
 
 namespace {
-
-int ShowErrorBox(HWND owner, const char* text, const char* caption, UINT style) {
-  return MessageBoxA(owner, text, caption, style);
-}
 
 HRESULT WINAPI CreateWithPlatform(GUID* guid, void** object, REFIID iid, IUnknown* outer) {
   return DirectDrawCreateEx(guid, object, iid, outer);
 }
 
-DirectDrawErrorBox g_errorBox = ShowErrorBox;
 DirectDrawCreator g_creator = CreateWithPlatform;
 
 }  // namespace
-
-DirectDrawErrorBox SetDirectDrawErrorBox(DirectDrawErrorBox box) {
-  DirectDrawErrorBox previous = g_errorBox;
-  g_errorBox = box ? box : ShowErrorBox;
-  return previous;
-}
 
 DirectDrawCreator SetDirectDrawCreator(DirectDrawCreator creator) {
   DirectDrawCreator previous = g_creator;
@@ -36,8 +26,8 @@ bool GetDirectDrawDeviceIds(HWND owner, uint32_t* vendorId, uint32_t* deviceId) 
       g_creator(nullptr, reinterpret_cast<void**>(directDraw.ReleaseAndGetAddressOf()), IID_IDirectDraw7, nullptr);
   if (FAILED(created) || !directDraw) {
     // The box only informs: the caller's run goes on once it is closed.
-    g_errorBox(owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error",
-               MB_OK | MB_ICONERROR);
+    ShowMessageBox(owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error",
+                   MB_OK | MB_ICONERROR);
     return false;
   }
   DDDEVICEIDENTIFIER2 identifier{};

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
+#include "handles/export_lookup.h"
+#include "handles/owner.h"
 #include "probe/directdraw_probe.h"
-#include "probe/export_lookup.h"
-#include "probe/probe_handles.h"
 
 BOOL WINAPI MatchMonitorDevice(GUID* guid, LPSTR, LPSTR driverName, LPVOID context, HMONITOR monitor) {
   auto* match = static_cast<DirectDrawMonitorMatch*>(context);
@@ -19,13 +19,12 @@ BOOL WINAPI MatchMonitorDevice(GUID* guid, LPSTR, LPSTR driverName, LPVOID conte
 
 HRESULT QueryMonitorLocalVideoMemory(HMONITOR monitor, DWORD* bytes) {
   *bytes = 0;
-  ScopedLibrary ddraw("ddraw.dll");
-  if (!ddraw.get()) return E_FAIL;
+  OwnedModule ddraw(LoadLibraryA("ddraw.dll"));
+  if (!ddraw) return E_FAIL;
 
   DirectDrawMonitorMatch match{};
   match.monitor = monitor;
-  const auto enumerate =
-      LookUpExport<LPDIRECTDRAWENUMERATEEXA>(ddraw.get(), "DirectDrawEnumerateExA");
+  const auto enumerate = LookUpExport<LPDIRECTDRAWENUMERATEEXA>(ddraw.get(), "DirectDrawEnumerateExA");
   if (enumerate) enumerate(MatchMonitorDevice, &match, DDENUM_ATTACHEDSECONDARYDEVICES);
 
   // Without a match the GUID is still all zero, which names the primary
@@ -52,6 +51,7 @@ HRESULT QueryMonitorLocalVideoMemory(HMONITOR monitor, DWORD* bytes) {
     }
   }
   // Every DirectDraw object is gone before the library handle is given back.
+  ddraw.reset();
   return read ? S_OK : E_FAIL;
 }
 

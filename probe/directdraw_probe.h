@@ -35,10 +35,7 @@ HRESULT QueryMonitorLocalVideoMemory(HMONITOR monitor, DWORD* bytes);
 BOOL WINAPI MatchMonitorDevice(GUID* guid, LPSTR description, LPSTR driverName, LPVOID context,
                                HMONITOR monitor);
 
-// Test seams. The box defaults to MessageBoxA and the creator to
-// DirectDrawCreateEx; a null argument puts the default back. Each returns the
-// previous one.
-using DirectDrawErrorBox = int (*)(HWND owner, const char* text, const char* caption, UINT style);
-DirectDrawErrorBox SetDirectDrawErrorBox(DirectDrawErrorBox box);
+// Test seam: the creator defaults to DirectDrawCreateEx; null puts it back.
+// Returns the previous one.
 using DirectDrawCreator = HRESULT(WINAPI*)(GUID* guid, void** object, REFIID iid, IUnknown* outer);
 DirectDrawCreator SetDirectDrawCreator(DirectDrawCreator creator);

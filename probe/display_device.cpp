@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "probe/probe_handles.h"
+#include "handles/owner.h"
 
 static_assert(sizeof(DISPLAY_DEVICEA) == 424, "DISPLAY_DEVICEA is the 424-byte record");
 static_assert(sizeof(MONITORINFOEXA) == 72, "MONITORINFOEXA is the 72-byte record");
@@ -79,7 +79,7 @@ int VideoMemoryMegabytes(uint32_t memorySize) { return static_cast<int>(memorySi
 bool GetRegistryVideoMemory(const DISPLAY_DEVICEA& device, int* megabytes) {
   *megabytes = 0;
   const std::string path = RegistryPathFromDeviceKey(FixedText(device.DeviceKey));
-  ScopedRegKey key;
+  OwnedRegKey key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
   BYTE value[4] = {};
   DWORD size = sizeof(value);

@@ -1,6 +1,6 @@
 #include "probe/os_probes.h"
 
-#include "probe/export_lookup.h"
+#include "handles/export_lookup.h"
 
 static_assert(sizeof(OSVERSIONINFOEXA) == 156, "OSVERSIONINFOEXA is the 156-byte record");
 

@@ -1,6 +1,6 @@
 #include "probe/wmi_session.h"
 
-#include "probe/probe_handles.h"
+#include "handles/owner.h"
 
 WmiQuery::~WmiQuery() {
   // Rows before the enumerator, the enumerator before its services proxy.
@@ -21,7 +21,7 @@ bool WmiQuery::Run(const wchar_t* wql) {
                         reinterpret_cast<void**>(locator_.ReleaseAndGetAddressOf()));
   if (FAILED(hr) || !locator_) return false;
 
-  ScopedBstr resource(L"\\\\.\\root\\CIMV2");
+  OwnedBstr resource(SysAllocString(L"\\\\.\\root\\CIMV2"));
   hr = locator_->ConnectServer(resource.get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
                                services_.ReleaseAndGetAddressOf());
   if (FAILED(hr) || !services_) return false;
@@ -30,8 +30,8 @@ bool WmiQuery::Run(const wchar_t* wql) {
                          RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
   if (FAILED(hr)) return false;
 
-  ScopedBstr language(L"WQL");
-  ScopedBstr query(wql);
+  OwnedBstr language(SysAllocString(L"WQL"));
+  OwnedBstr query(SysAllocString(wql));
   hr = services_->ExecQuery(language.get(), query.get(), WBEM_FLAG_FORWARD_ONLY, nullptr,
                             rows_.ReleaseAndGetAddressOf());
   return SUCCEEDED(hr) && rows_;
@@ -46,7 +46,7 @@ bool WmiQuery::NextRow() {
 
 bool WmiQuery::Read(const wchar_t* property, WmiValue* value) {
   if (!row_) return false;
-  ScopedVariant raw;
+  OwnedVariant raw;
   if (FAILED(row_->Get(property, 0, raw.put(), nullptr, nullptr))) return false;
   *value = WmiValueFromVariant(raw.get());
   return true;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "probe/probe_handles.h"
+#include "handles/owner.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ WmiValue WmiValueFromVariant(const VARIANT& value) {
     if (value.bstrVal) result.text.assign(value.bstrVal, SysStringLen(value.bstrVal));
     return result;
   }
-  ScopedVariant converted;
+  OwnedVariant converted;
   VARIANT* target = converted.put();
   if (FAILED(VariantChangeType(target, const_cast<VARIANT*>(&value), 0, VT_BSTR))) return result;
   if (target->vt == VT_BSTR && target->bstrVal) {

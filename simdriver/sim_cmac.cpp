@@ -15,17 +15,16 @@ void ShiftLeftOne(BYTE v[16]) {
 
 SimCmac::~SimCmac() { Release(); }
 
+// The key before the provider that holds it.
 void SimCmac::Release() {
-  if (key_) CryptDestroyKey(key_);
-  if (provider_) CryptReleaseContext(provider_, 0);
-  key_ = 0;
-  provider_ = 0;
+  key_.reset();
+  provider_.reset();
 }
 
 bool SimCmac::SetKey(const BYTE key[16]) {
   Release();
-  if (!CryptAcquireContextA(&provider_, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) {
-    provider_ = 0;
+  if (!CryptAcquireContextA(provider_.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) {
+    provider_.release();
     return false;
   }
   struct {
@@ -34,19 +33,20 @@ bool SimCmac::SetKey(const BYTE key[16]) {
     BYTE bytes[16];
   } blob = {{PLAINTEXTKEYBLOB, CUR_BLOB_VERSION, 0, CALG_AES_128}, 16, {}};
   memcpy(blob.bytes, key, 16);
-  const bool imported = CryptImportKey(provider_, reinterpret_cast<BYTE*>(&blob), sizeof(blob), 0, 0, &key_);
+  const bool imported =
+      CryptImportKey(provider_.get(), reinterpret_cast<BYTE*>(&blob), sizeof(blob), 0, 0, key_.put());
   SecureZeroMemory(&blob, sizeof(blob));
   if (!imported) {
-    key_ = 0;
+    key_.release();
     return false;
   }
   DWORD mode = CRYPT_MODE_ECB;
-  return CryptSetKeyParam(key_, KP_MODE, reinterpret_cast<BYTE*>(&mode), 0) != FALSE;
+  return CryptSetKeyParam(key_.get(), KP_MODE, reinterpret_cast<BYTE*>(&mode), 0) != FALSE;
 }
 
 bool SimCmac::Block(BYTE block[16]) const {
   DWORD length = 16;
-  return CryptEncrypt(key_, 0, FALSE, 0, block, &length, 16) && length == 16;
+  return CryptEncrypt(key_.get(), 0, FALSE, 0, block, &length, 16) && length == 16;
 }
 
 bool SimCmac::Tag(const BYTE* message, size_t length, BYTE tag[16]) const {

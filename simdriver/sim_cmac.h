@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "handles/owner.h"
+
 // The driver's own AES-CMAC: raw AES-ECB blocks on a key it imports itself,
 // so a fault in the application's MAC cannot be mirrored here.
 class SimCmac {
@@ -22,6 +24,6 @@ class SimCmac {
   bool Block(BYTE block[16]) const;
   void Release();
 
-  HCRYPTPROV provider_ = 0;
-  HCRYPTKEY key_ = 0;
+  OwnedCryptProvider provider_;
+  OwnedCryptKey key_;
 };

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "copp/copp_wire.h"
+#include "handles/owner.h"
 #include "simdriver/sim_base64.h"
 #include "simdriver/sim_rsa_key.h"
 
@@ -15,18 +16,19 @@ constexpr DWORD kRsaBits = 2048;
 // One 2048-bit key pair per process, imported from the fixed blob: a driver
 // keeps its key across sessions as well.
 struct SimRsaPair {
-  HCRYPTPROV provider = 0;
-  HCRYPTKEY key = 0;
+  OwnedCryptProvider provider;
+  OwnedCryptKey key;
   SimRsaPair() {
-    if (!CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) {
-      provider = 0;
+    if (!CryptAcquireContextA(provider.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) {
+      provider.release();
       return;
     }
-    if (!CryptImportKey(provider, kSimRsaKeyBlob, kSimRsaKeyBlobSize, 0, CRYPT_EXPORTABLE, &key)) key = 0;
+    if (!CryptImportKey(provider.get(), kSimRsaKeyBlob, kSimRsaKeyBlobSize, 0, CRYPT_EXPORTABLE, key.put()))
+      key.release();
   }
   ~SimRsaPair() {
-    if (key) CryptDestroyKey(key);
-    if (provider) CryptReleaseContext(provider, 0);
+    key.reset();
+    provider.reset();
   }
 };
 
@@ -53,10 +55,10 @@ bool SimCoppDriver::CreateKeyAndCertificate() {
   SimRsaPair& pair = RsaPair();
   if (!pair.key) return false;
   DWORD size = 0;
-  if (!CryptExportKey(pair.key, 0, PUBLICKEYBLOB, 0, nullptr, &size)) return false;
+  if (!CryptExportKey(pair.key.get(), 0, PUBLICKEYBLOB, 0, nullptr, &size)) return false;
   std::string blob(size, '\0');
   BYTE* bytes = reinterpret_cast<BYTE*>(&blob[0]);
-  if (!CryptExportKey(pair.key, 0, PUBLICKEYBLOB, 0, bytes, &size) || size < 20 + kRsaBits / 8) return false;
+  if (!CryptExportKey(pair.key.get(), 0, PUBLICKEYBLOB, 0, bytes, &size) || size < 20 + kRsaBits / 8) return false;
   // BLOBHEADER, then RSAPUBKEY (magic, bit length, exponent), then the modulus
   // least significant byte first; the certificate wants it the other way round.
   const uint32_t exponent = ReadU32(bytes + 16);
@@ -69,8 +71,8 @@ bool SimCoppDriver::CreateKeyAndCertificate() {
       "<PublicKey><Modulus>" +
       SimBase64(modulus, sizeof(modulus)) + "</Modulus><Exponent>" +
       SimBase64(exponentBytes, sizeof(exponentBytes)) + "</Exponent></PublicKey></Certificate>";
-  rsaKey_ = pair.key;
-  provider_ = pair.provider;
+  rsaKey_ = pair.key.get();
+  provider_ = pair.provider.get();
   return true;
 }
 

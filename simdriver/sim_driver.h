@@ -40,6 +40,7 @@ class SimCoppDriver {
 
   SimScenario scenario_;
   SimObserved observed_;
+  // Borrowed from the process's one key pair, which outlives every driver.
   HCRYPTPROV provider_ = 0;
   HCRYPTKEY rsaKey_ = 0;
   std::string certificate_;

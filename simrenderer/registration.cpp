@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "handles/scoped_reg_key.h"
+#include "handles/owner.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ LONG WriteString(HKEY key, const char* name, const std::string& value) {
 }  // namespace
 
 HRESULT InstallInPlaceOfRenderer(const std::string& modulePath) {
-  ScopedRegKey key;
+  OwnedRegKey key;
   LONG status = RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServerKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
                                 key.put(), nullptr);
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
@@ -57,7 +57,7 @@ HRESULT InstallInPlaceOfRenderer(const std::string& modulePath) {
 }
 
 HRESULT RestorePlatformRenderer() {
-  ScopedRegKey key;
+  OwnedRegKey key;
   LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServerKey, 0, KEY_READ | KEY_WRITE, key.put());
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   std::string server;

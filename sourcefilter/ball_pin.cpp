@@ -2,12 +2,36 @@
 
 #include <cstring>
 
+#include <new>
+
+#include "filterbase/single_item_enum.h"
 #include "sourcefilter/ball_filter.h"
 #include "sourcefilter/ball_media_type.h"
-#include "sourcefilter/enumerators.h"
+#include "sourcefilter/module_refs.h"
 
 namespace {
+
 constexpr wchar_t kPinName[] = L"Ball";
+
+// Enumerates the pin's single media type; starts with one reference that
+// the caller owns.
+HRESULT CreateBallTypeEnum(ULONG position, IEnumMediaTypes** out);
+
+class BallTypeEnum final : public SingleItemEnum<IEnumMediaTypes, AM_MEDIA_TYPE> {
+ public:
+  explicit BallTypeEnum(ULONG position) : SingleItemEnum(position, kBallModuleHooks) {}
+  STDMETHODIMP Clone(IEnumMediaTypes** out) override { return CreateBallTypeEnum(position_, out); }
+
+ private:
+  AM_MEDIA_TYPE* MakeItem() override { return CreateBallMediaType(); }
+};
+
+HRESULT CreateBallTypeEnum(ULONG position, IEnumMediaTypes** out) {
+  if (!out) return E_POINTER;
+  *out = new (std::nothrow) BallTypeEnum(position);
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
 }  // namespace
 
 BallPin::BallPin(BallFilter& filter) : filter_(filter) {}

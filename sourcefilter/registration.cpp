@@ -1,6 +1,6 @@
 #include "sourcefilter/registration.h"
 
-#include "handles/scoped_reg_key.h"
+#include "handles/owner.h"
 #include "sourcefilter/ball_source_ids.h"
 
 namespace {
@@ -16,11 +16,11 @@ LONG SetText(HKEY key, const wchar_t* name, const wchar_t* text) {
 
 HRESULT RegisterBallSource(const wchar_t* dllPath) {
   if (!dllPath) return E_POINTER;
-  ScopedRegKey classKey;
+  OwnedRegKey classKey;
   LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT, kClassKey, 0, nullptr, 0, KEY_WRITE, nullptr,
                                 classKey.put(), nullptr);
   if (status == ERROR_SUCCESS) status = SetText(classKey.get(), nullptr, kBallSourceName);
-  ScopedRegKey serverKey;
+  OwnedRegKey serverKey;
   if (status == ERROR_SUCCESS) {
     status = RegCreateKeyExW(classKey.get(), L"InprocServer32", 0, nullptr, 0, KEY_WRITE, nullptr,
                              serverKey.put(), nullptr);

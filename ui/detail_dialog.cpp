@@ -48,7 +48,7 @@ BOOL CDetailDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   FitClientToBackground(m_hWnd, 500, 450);
   LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, TRUE, &background_);
-  if (background_.bitmap) backgroundBrush_.Reset(::CreatePatternBrush(background_.bitmap.get()));
+  if (background_.bitmap) backgroundBrush_.reset(::CreatePatternBrush(background_.bitmap.get()));
 
   static const ButtonPlacement kButtons[] = {
       {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, {IDC_USB_TYPE, 30, 164, 210, 40}},
@@ -60,7 +60,7 @@ BOOL CDetailDlg::OnInitDialog() {
     SetUpPictureButton(this->*button.button, button.bitmapId, this, button.placement);
   }
 
-  boldFont_.Reset(CreateDialogBoldFont());
+  boldFont_.reset(CreateDialogBoldFont());
   cpuStatic_.SetFont(boldFont_.get(), TRUE);
   graphicsStatic_.SetFont(boldFont_.get(), TRUE);
   memoryStatic_.SetFont(boldFont_.get(), TRUE);
@@ -127,7 +127,7 @@ bool CDetailDlg::OnButtonClicked(UINT id) {
 }
 
 BOOL CDetailDlg::DestroyWindow() {
-  backgroundBrush_.Reset();
-  background_.bitmap.Reset();
+  backgroundBrush_.reset();
+  background_.bitmap.reset();
   return CDialog::DestroyWindow();
 }

@@ -89,7 +89,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   SetUpButtons();
 
   statusTextColor_ = 255;
-  boldFont_.Reset(CreateDialogBoldFont());
+  boldFont_.reset(CreateDialogBoldFont());
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());
 
@@ -223,7 +223,7 @@ void CwznCheckerDlg2::OnDestroy() {
 }
 
 BOOL CwznCheckerDlg2::DestroyWindow() {
-  startPage_.bitmap.Reset();
-  resultPage_.bitmap.Reset();
+  startPage_.bitmap.reset();
+  resultPage_.bitmap.reset();
   return CDialog::DestroyWindow();
 }

@@ -5,52 +5,14 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include "handles/message_box.h"
+#include "handles/owner.h"
 #include "text/cp932_text.h"
 #include "ui/save_dialog_name_limit.h"
 
 namespace {
 
 const char kInitialName[] = "qorChekerLog.txt";
-
-ReportSaveFailedBox g_saveFailedBox = ::MessageBoxA;
-
-class ScopedFileHandle {
- public:
-  explicit ScopedFileHandle(HANDLE handle) : handle_(handle) {}
-  ~ScopedFileHandle() { Close(); }
-  ScopedFileHandle(const ScopedFileHandle&) = delete;
-  ScopedFileHandle& operator=(const ScopedFileHandle&) = delete;
-
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  // False when closing reports an error: written data may not have landed.
-  bool Close() {
-    if (!valid()) return true;
-    const BOOL closed = ::CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed != FALSE;
-  }
-
- private:
-  HANDLE handle_;
-};
-
-class ScopedTaskMemText {
- public:
-  ScopedTaskMemText() = default;
-  ~ScopedTaskMemText() { ::CoTaskMemFree(text_); }
-  ScopedTaskMemText(const ScopedTaskMemText&) = delete;
-  ScopedTaskMemText& operator=(const ScopedTaskMemText&) = delete;
-  const wchar_t* get() const { return text_; }
-  PWSTR* put() {
-    ::CoTaskMemFree(text_);
-    text_ = nullptr;
-    return &text_;
-  }
-
- private:
-  PWSTR text_ = nullptr;
-};
 
 // Characters the ANSI code page cannot hold become '?', which no file name
 // may contain, so such a path fails to open instead of naming another file.
@@ -92,7 +54,7 @@ DialogAnswer AskWithItemDialog(HWND owner, std::string* path) {
   if (FAILED(shown)) return DialogAnswer::kCancelled;
   Microsoft::WRL::ComPtr<IShellItem> item;
   if (FAILED(dialog->GetResult(item.ReleaseAndGetAddressOf()))) return DialogAnswer::kCancelled;
-  ScopedTaskMemText widePath;
+  OwnedTaskMem<wchar_t> widePath;
   if (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, widePath.put()))) return DialogAnswer::kCancelled;
   return ToCp932(widePath.get(), path) ? DialogAnswer::kPath : DialogAnswer::kCancelled;
 }
@@ -125,9 +87,9 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool WriteWhole(const std::string& file, const std::string& text) {
-  ScopedFileHandle handle(
+  OwnedHandle handle(
       ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle.valid()) return false;
+  if (!handle) return false;
   DWORD written = 0;
   if (!text.empty() &&
       (!::WriteFile(handle.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
@@ -135,7 +97,8 @@ bool WriteWhole(const std::string& file, const std::string& text) {
     return false;
   }
   if (!::FlushFileBuffers(handle.get())) return false;
-  return handle.Close();
+  // A failed close may mean the written data did not land.
+  return ::CloseHandle(handle.release()) != FALSE;
 }
 
 }  // namespace
@@ -176,11 +139,5 @@ void ShowReportSaveFailedBox(HWND owner, const std::string& path) {
   const std::string text =
       "レポートファイルを保存できませんでした。\r\n\r\n" + path +
       "\r\n\r\n保存先のフォルダーに書き込めるか、ファイルが読み取り専用でないかをご確認ください。";
-  g_saveFailedBox(owner, text.c_str(), "ソラリオ for UT-750", MB_OK | MB_ICONERROR);
-}
-
-ReportSaveFailedBox SetReportSaveFailedBox(ReportSaveFailedBox box) {
-  const ReportSaveFailedBox previous = g_saveFailedBox;
-  g_saveFailedBox = box ? box : ::MessageBoxA;
-  return previous;
+  ShowMessageBox(owner, text.c_str(), "ソラリオ for UT-750", MB_OK | MB_ICONERROR);
 }

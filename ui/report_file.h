@@ -16,7 +16,3 @@ bool WriteReportFileReplacing(const std::string& path, const std::string& text);
 
 // Tells the user, in Japanese, that the report could not be saved to `path`.
 void ShowReportSaveFailedBox(HWND owner, const std::string& path);
-
-// Tests put their own box here; returns the one it replaces.
-using ReportSaveFailedBox = int(WINAPI*)(HWND owner, const char* text, const char* caption, UINT style);
-ReportSaveFailedBox SetReportSaveFailedBox(ReportSaveFailedBox box);

@@ -1,21 +1,26 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
-#include "copp/renderer_graph_report.h"
+#include "handles/message_box.h"
 
-// Collects the "Windowless Sample" boxes instead of showing them.
+// Collects the message boxes, the graph's "Windowless Sample" ones among
+// them, instead of showing them.
 class GraphErrorRecorder {
  public:
-  GraphErrorRecorder() : previous_(SetGraphErrorSink(&Record)) { Boxes().clear(); }
-  ~GraphErrorRecorder() { SetGraphErrorSink(previous_); }
+  GraphErrorRecorder() : previous_(SetMessageBoxFunction(&Record)) { Boxes().clear(); }
+  ~GraphErrorRecorder() { SetMessageBoxFunction(previous_); }
   GraphErrorRecorder(const GraphErrorRecorder&) = delete;
   GraphErrorRecorder& operator=(const GraphErrorRecorder&) = delete;
 
   struct Box {
     std::string text;
     std::string caption;
+    HWND owner;
+    UINT style;
   };
   static std::vector<Box>& Boxes() {
     static std::vector<Box> boxes;
@@ -23,6 +28,9 @@ class GraphErrorRecorder {
   }
 
  private:
-  static void Record(const char* text, const char* caption) { Boxes().push_back({text, caption}); }
-  GraphErrorSink previous_;
+  static int WINAPI Record(HWND owner, const char* text, const char* caption, UINT style) {
+    Boxes().push_back({text, caption, owner, style});
+    return IDOK;
+  }
+  MessageBoxFunction previous_;
 };

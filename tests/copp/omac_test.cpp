@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "copp/copp_omac.h"
+#include "handles/owner.h"
 #include "simdriver/sim_cmac.h"
 
 namespace {
@@ -19,24 +20,24 @@ const BYTE kMessage[64] = {0x6b, 0xc1, 0xbe, 0xe2, 0x2e, 0x40, 0x9f, 0x96, 0xe9,
 class AesKey {
  public:
   AesKey() {
-    if (!CryptAcquireContextA(&provider_, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) return;
+    if (!CryptAcquireContextA(provider_.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) return;
     struct {
       BLOBHEADER header;
       DWORD length;
       BYTE bytes[16];
     } blob = {{PLAINTEXTKEYBLOB, CUR_BLOB_VERSION, 0, CALG_AES_128}, 16, {}};
     memcpy(blob.bytes, kKey, 16);
-    CryptImportKey(provider_, reinterpret_cast<BYTE*>(&blob), sizeof(blob), 0, 0, &key_);
+    CryptImportKey(provider_.get(), reinterpret_cast<BYTE*>(&blob), sizeof(blob), 0, 0, key_.put());
   }
   ~AesKey() {
-    if (key_) CryptDestroyKey(key_);
-    if (provider_) CryptReleaseContext(provider_, 0);
+    key_.reset();
+    provider_.reset();
   }
-  HCRYPTKEY Get() const { return key_; }
+  HCRYPTKEY get() const { return key_.get(); }
 
  private:
-  HCRYPTPROV provider_ = 0;
-  HCRYPTKEY key_ = 0;
+  OwnedCryptProvider provider_;
+  OwnedCryptKey key_;
 };
 
 std::string Hex(const BYTE* bytes, size_t n) {
@@ -51,7 +52,7 @@ std::string Hex(const BYTE* bytes, size_t n) {
 
 TEST(Omac, PublishedTagsOfRfc4493) {
   AesKey key;
-  ASSERT_NE(0u, key.Get());
+  ASSERT_NE(0u, key.get());
   struct Row {
     size_t length;
     const char* tag;
@@ -62,7 +63,7 @@ TEST(Omac, PublishedTagsOfRfc4493) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.length);
     BYTE tag[16] = {};
-    ASSERT_EQ(1, ComputeOmac(key.Get(), kMessage, row.length, tag));
+    ASSERT_EQ(1, ComputeOmac(key.get(), kMessage, row.length, tag));
     EXPECT_EQ(row.tag, Hex(tag, 16));
   }
 }
@@ -70,7 +71,7 @@ TEST(Omac, PublishedTagsOfRfc4493) {
 TEST(Omac, SubkeysArePublishedK1AndK2) {
   AesKey key;
   OmacContext context = {};
-  context.key = key.Get();
+  context.key = key.get();
   ASSERT_EQ(1, OmacInit(&context));
   EXPECT_EQ("fbeed618357133667c85e08f7236a8de", Hex(context.k1, 16));
   EXPECT_EQ("f7ddac306ae266ccf90bc11ee46d513b", Hex(context.k2, 16));
@@ -79,9 +80,9 @@ TEST(Omac, SubkeysArePublishedK1AndK2) {
 TEST(Omac, EmptyMessageAndNullArgumentsAreRefused) {
   AesKey key;
   BYTE tag[16] = {};
-  EXPECT_EQ(0, ComputeOmac(key.Get(), kMessage, 0, tag));
-  EXPECT_EQ(0, ComputeOmac(key.Get(), nullptr, 16, tag));
-  EXPECT_EQ(0, ComputeOmac(key.Get(), kMessage, 16, nullptr));
+  EXPECT_EQ(0, ComputeOmac(key.get(), kMessage, 0, tag));
+  EXPECT_EQ(0, ComputeOmac(key.get(), nullptr, 16, tag));
+  EXPECT_EQ(0, ComputeOmac(key.get(), kMessage, 16, nullptr));
   EXPECT_EQ(0, OmacInit(nullptr));
   EXPECT_EQ(0, ComputeOmac(0, kMessage, 16, tag));  // no key: the block cipher fails
 }
@@ -89,7 +90,7 @@ TEST(Omac, EmptyMessageAndNullArgumentsAreRefused) {
 TEST(Omac, TwentyByteMessagePadsSecondBlockWithK2) {
   AesKey key;
   BYTE tag[16] = {};
-  ASSERT_EQ(1, ComputeOmac(key.Get(), kMessage, 20, tag));
+  ASSERT_EQ(1, ComputeOmac(key.get(), kMessage, 20, tag));
   // The driver's own CMAC is a separate implementation over raw ECB blocks.
   SimCmac peer;
   ASSERT_TRUE(peer.SetKey(kKey));
@@ -98,7 +99,7 @@ TEST(Omac, TwentyByteMessagePadsSecondBlockWithK2) {
   EXPECT_EQ(Hex(expected, 16), Hex(tag, 16));
   // Taking K1 instead would give a different tag.
   OmacContext context = {};
-  context.key = key.Get();
+  context.key = key.get();
   ASSERT_EQ(1, OmacInit(&context));
   memcpy(context.k2, context.k1, 16);
   BYTE wrong[16] = {};

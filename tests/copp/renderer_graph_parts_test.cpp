@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "copp/renderer_graph_report.h"
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
 #include "tests/copp/graph_error_recorder.h"
@@ -43,6 +42,8 @@ TEST(ReportGraphError, FormatsPrintfStyleUnderTheSampleCaption) {
   EXPECT_EQ("FAILED(hr=0x80004005) in InitVideoWindowlessVMR()\n", GraphErrorRecorder::Boxes()[0].text);
   EXPECT_EQ("Failed to register filter graph with ROT!  hr=0x8000ffff", GraphErrorRecorder::Boxes()[1].text);
   EXPECT_EQ("Windowless Sample", GraphErrorRecorder::Boxes()[1].caption);
+  EXPECT_EQ(nullptr, GraphErrorRecorder::Boxes()[1].owner);
+  EXPECT_EQ(static_cast<UINT>(MB_OK), GraphErrorRecorder::Boxes()[1].style);
 }
 
 TEST(ReportGraphError, LongTextIsCutTo1023Characters) {

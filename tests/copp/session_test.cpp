@@ -10,9 +10,9 @@ using CoppSessionTest = CoppFixture;
 
 void ExpectAllReleased() {
   EXPECT_EQ(nullptr, g_coppSession.m_pCOPP);
-  EXPECT_EQ(0u, g_coppSession.m_hProv);
-  EXPECT_EQ(0u, g_coppSession.m_hAesKey);
-  EXPECT_EQ(nullptr, g_coppSession.m_hCrypt32);
+  EXPECT_EQ(0u, g_coppSession.m_hProv.get());
+  EXPECT_EQ(0u, g_coppSession.m_hAesKey.get());
+  EXPECT_EQ(nullptr, g_coppSession.m_hCrypt32.get());
   EXPECT_EQ(nullptr, g_coppSession.m_pfnCryptStringToBinaryA);
 }
 
@@ -22,7 +22,7 @@ TEST_F(CoppSessionTest, EstablishedSessionAnswersQueries) {
   EXPECT_TRUE(Observed().sessionEstablished);
   EXPECT_TRUE(trace.Lines().empty()) << JoinLines(trace.Lines());
   EXPECT_NE(nullptr, g_coppSession.m_pCOPP);
-  EXPECT_EQ(nullptr, g_coppSession.m_hCrypt32);  // freed at the end of the start
+  EXPECT_EQ(nullptr, g_coppSession.m_hCrypt32.get());  // freed at the end of the start
   uint32_t value = 0, flags = 0;
   EXPECT_EQ(kCoppOk, CoppGetConnectorType(&value, &flags));
   EXPECT_EQ(5u, value);
@@ -95,8 +95,8 @@ TEST_F(CoppSessionTest, CloseAfterFailedStartReleasesEverything) {
   Scenario().sessionStartResult = static_cast<HRESULT>(0xC026251E);
   ASSERT_EQ(kCoppRetryFromStart, Open());
   EXPECT_NE(nullptr, g_coppSession.m_pCOPP);
-  EXPECT_NE(0u, g_coppSession.m_hProv);
-  EXPECT_NE(0u, g_coppSession.m_hAesKey);
+  EXPECT_NE(0u, g_coppSession.m_hProv.get());
+  EXPECT_NE(0u, g_coppSession.m_hAesKey.get());
   EXPECT_EQ(0, CoppCloseSession());
   ExpectAllReleased();
   // The renderer is ours again alone: one reference left.

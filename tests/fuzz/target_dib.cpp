@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "handles/message_box.h"
 #include "tests/fuzz/fuzz_mutate.h"
 #include "tests/fuzz/fuzz_target.h"
 #include "tests/fuzz/guarded_heap.h"
@@ -18,7 +19,7 @@ GuardedBuffer* g_dib = nullptr;
 HWND g_window = nullptr;
 int g_boxes = 0;
 
-int CountBox(HWND, const char*, const char*, UINT) {
+int WINAPI CountBox(HWND, const char*, const char*, UINT) {
   ++g_boxes;
   return IDOK;
 }
@@ -153,7 +154,7 @@ bool SetUp() {
   static GuardedBuffer dib(kMaxDib);
   g_dib = &dib;
   RegisterFuzzGuard(&dib);
-  SetDibErrorBox(CountBox);
+  SetMessageBoxFunction(CountBox);
   g_window = CreateWindowExA(0, "STATIC", "fuzz", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
   return dib.ok() && g_window;
@@ -161,7 +162,7 @@ bool SetUp() {
 
 void TearDown() {
   if (g_window) DestroyWindow(g_window);
-  SetDibErrorBox(nullptr);
+  SetMessageBoxFunction(nullptr);
 }
 
 void Run(FuzzCase& fuzzCase) {

@@ -79,8 +79,8 @@ bool SetUp() {
   const BYTE key[16] = {0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
                         0xAB, 0xF7, 0x15, 0x88, 0x09, 0xCF, 0x4F, 0x3C};
   CoppSession& s = g_coppSession;
-  if (!CryptAcquireContextA(&s.m_hProv, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) return false;
-  if (!ImportSessionKey(s.m_hProv, key, &s.m_hAesKey) || !g_peer.SetKey(key)) return false;
+  if (!CryptAcquireContextA(s.m_hProv.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) return false;
+  if (!ImportSessionKey(s.m_hProv.get(), key, s.m_hAesKey.put()) || !g_peer.SetKey(key)) return false;
   s.m_pCOPP = &g_peer;
   // Close below the wrap, so that every child crosses it within its first cases.
   s.m_uStatusSeq = 0xFFFFFFF0u;
@@ -90,10 +90,8 @@ bool SetUp() {
 void TearDown() {
   CoppSession& s = g_coppSession;
   s.m_pCOPP = nullptr;
-  if (s.m_hAesKey) CryptDestroyKey(s.m_hAesKey);
-  if (s.m_hProv) CryptReleaseContext(s.m_hProv, 0);
-  s.m_hAesKey = 0;
-  s.m_hProv = 0;
+  s.m_hAesKey.reset();
+  s.m_hProv.reset();
 }
 
 uint32_t PickSizeData(FuzzRandom& random) {

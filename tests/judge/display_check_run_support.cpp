@@ -28,9 +28,9 @@ void ExpectRecord(const DisplayCheckRecord& expected, const DisplayCheckRecord& 
 void ExpectSessionAndGraphClosed() {
   const CoppSession& s = g_coppSession;
   EXPECT_EQ(nullptr, s.m_pCOPP);
-  EXPECT_EQ(0u, s.m_hProv);
-  EXPECT_EQ(0u, s.m_hAesKey);
-  EXPECT_EQ(nullptr, s.m_hCrypt32);
+  EXPECT_EQ(0u, s.m_hProv.get());
+  EXPECT_EQ(0u, s.m_hAesKey.get());
+  EXPECT_EQ(nullptr, s.m_hCrypt32.get());
   EXPECT_EQ(nullptr, s.m_pfnCryptStringToBinaryA);
   const RendererGraphState& g = RendererGraph();
   EXPECT_EQ(nullptr, g.g_hwndOwner);

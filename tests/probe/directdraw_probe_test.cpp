@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "handles/message_box.h"
 #include "tests/probe/scoped_test_objects.h"
 
 namespace {
@@ -21,7 +22,7 @@ struct BoxCall {
 
 std::vector<BoxCall> g_boxes;
 
-int RecordBox(HWND owner, const char* text, const char* caption, UINT style) {
+int WINAPI RecordBox(HWND owner, const char* text, const char* caption, UINT style) {
   g_boxes.push_back({owner, text, caption, style});
   return IDOK;
 }
@@ -41,13 +42,13 @@ class DirectDrawProbeTest : public testing::Test {
  protected:
   void SetUp() override {
     g_boxes.clear();
-    previousBox_ = SetDirectDrawErrorBox(RecordBox);
+    previousBox_ = SetMessageBoxFunction(RecordBox);
   }
   void TearDown() override {
-    SetDirectDrawErrorBox(previousBox_);
+    SetMessageBoxFunction(previousBox_);
     SetDirectDrawCreator(nullptr);
   }
-  DirectDrawErrorBox previousBox_ = nullptr;
+  MessageBoxFunction previousBox_ = nullptr;
 };
 
 TEST_F(DirectDrawProbeTest, PrimaryDeviceIdsAreReadWithoutABox) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "probe/display_device.h"
-#include "probe/probe_handles.h"
+#include "handles/owner.h"
 #include "tests/probe/scoped_test_objects.h"
 
 namespace {
@@ -46,7 +46,7 @@ class RegistryVideoMemoryTest : public testing::Test {
   }
 
   DISPLAY_DEVICEA device_{};
-  ScopedRegKey key_;
+  OwnedRegKey key_;
   bool hadValue_ = false;
   DWORD savedType_ = 0;
   std::vector<BYTE> saved_;

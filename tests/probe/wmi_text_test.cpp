@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "probe/probe_handles.h"
+#include "handles/owner.h"
 
 namespace {
 
@@ -108,11 +108,11 @@ TEST(WmiTextTest, MemoryTextsAndCapacities) {
 }
 
 TEST(WmiTextTest, VariantsTurnIntoText) {
-  ScopedVariant null;
+  OwnedVariant null;
   null.put()->vt = VT_NULL;
   EXPECT_TRUE(WmiValueFromVariant(null.get()).isNull);
 
-  ScopedVariant text;
+  OwnedVariant text;
   VARIANT* raw = text.put();
   raw->vt = VT_BSTR;
   raw->bstrVal = SysAllocString(L"NVIDIA GeForce 9300 GE");
@@ -120,7 +120,7 @@ TEST(WmiTextTest, VariantsTurnIntoText) {
   EXPECT_FALSE(value.isNull);
   EXPECT_EQ(value.text, L"NVIDIA GeForce 9300 GE");
 
-  ScopedVariant nullBstr;
+  OwnedVariant nullBstr;
   raw = nullBstr.put();
   raw->vt = VT_BSTR;
   raw->bstrVal = nullptr;
@@ -128,19 +128,19 @@ TEST(WmiTextTest, VariantsTurnIntoText) {
   EXPECT_FALSE(value.isNull);
   EXPECT_EQ(value.text, L"");
 
-  ScopedVariant clock;
+  OwnedVariant clock;
   raw = clock.put();
   raw->vt = VT_I4;
   raw->lVal = 2667;
   EXPECT_EQ(WmiValueFromVariant(clock.get()).text, L"2667");
 
-  ScopedVariant capacity;
+  OwnedVariant capacity;
   raw = capacity.put();
   raw->vt = VT_UI8;
   raw->ullVal = 4294967296ull;
   EXPECT_EQ(WmiValueFromVariant(capacity.get()).text, L"4294967296");
 
-  ScopedVariant empty;
+  OwnedVariant empty;
   value = WmiValueFromVariant(empty.get());
   EXPECT_FALSE(value.isNull);
   EXPECT_EQ(value.text, L"");

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "handles/message_box.h"
+
 namespace {
 
 const char kFirst[] = "---- first report\r\n        Copyright";
@@ -76,10 +78,10 @@ class ReportFileTest : public ::testing::Test {
     RemoveTree(folder_);
     ASSERT_TRUE(::CreateDirectoryA(folder_.c_str(), nullptr));
     g_seen = SeenBox();
-    previousBox_ = SetReportSaveFailedBox(RecordBox);
+    previousBox_ = SetMessageBoxFunction(RecordBox);
   }
   void TearDown() override {
-    SetReportSaveFailedBox(previousBox_);
+    SetMessageBoxFunction(previousBox_);
     RemoveTree(folder_);
   }
 
@@ -104,7 +106,7 @@ class ReportFileTest : public ::testing::Test {
   }
 
   std::string folder_;
-  ReportSaveFailedBox previousBox_ = nullptr;
+  MessageBoxFunction previousBox_ = nullptr;
 };
 
 TEST_F(ReportFileTest, ANewFileHoldsExactlyTheTextAndNothingElseIsLeft) {

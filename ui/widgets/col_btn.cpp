@@ -40,7 +40,7 @@ BOOL CColBtn::SetStateBitmap(int bitmapId, CWnd* owner, int restoreCursor, HCURS
 
   const HINSTANCE module = AfxGetInstanceHandle();
   const DibResource dib = FindDibResource(module, bitmapId);
-  if (dib.header) strip_.Reset(LoadDibBitmap(dib.header, dib.size, m_hWnd));
+  if (dib.header) strip_.reset(LoadDibBitmap(dib.header, dib.size, m_hWnd));
 
   BITMAP size = {};
   OwnedBitmap plain(::LoadBitmapA(module, MAKEINTRESOURCEA(bitmapId)));
@@ -93,4 +93,4 @@ bool CColBtn::OnSetCursor() {
   return true;
 }
 
-void CColBtn::OnDestroy() { strip_.Reset(); }
+void CColBtn::OnDestroy() { strip_.reset(); }

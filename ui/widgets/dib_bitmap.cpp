@@ -4,31 +4,15 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "handles/message_box.h"
 #include "winfw/win_app.h"
 
 namespace {
 
-int DefaultErrorBox(HWND owner, const char* text, const char* caption, UINT style) {
-  return ::MessageBoxA(owner, text, caption, style);
-}
-
-DibErrorBox g_errorBox = DefaultErrorBox;
-
 void FailWithBox(HWND asker, const char* text) {
-  g_errorBox(asker, text, AfxGetAppName(), MB_ICONERROR);
+  ShowMessageBox(asker, text, AfxGetAppName(), MB_ICONERROR);
   ::PostQuitMessage(0);
 }
-
-// Frees the LocalAlloc'd logical palette.
-struct LocalMemory {
-  explicit LocalMemory(size_t bytes) : block(::LocalAlloc(LMEM_FIXED, bytes)) {}
-  ~LocalMemory() {
-    if (block) ::LocalFree(block);
-  }
-  LocalMemory(const LocalMemory&) = delete;
-  LocalMemory& operator=(const LocalMemory&) = delete;
-  HLOCAL block;
-};
 
 const RGBQUAD* ColorTable(const BITMAPINFOHEADER* dib) {
   return reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(dib) + dib->biSize);
@@ -50,12 +34,6 @@ const void* PixelsAfter(const BITMAPINFOHEADER* dib, int colorEntries) {
 }
 
 }  // namespace
-
-DibErrorBox SetDibErrorBox(DibErrorBox box) {
-  const DibErrorBox previous = g_errorBox;
-  g_errorBox = box ? box : DefaultErrorBox;
-  return previous;
-}
 
 DibResource FindDibResource(HINSTANCE module, int resourceId) {
   DibResource found;
@@ -108,14 +86,14 @@ HBITMAP LoadDibBitmap(const BITMAPINFOHEADER* dib, size_t dibSize, HWND asker) {
 
   OwnedPalette temporary;
   if (colors > 0) {
-    LocalMemory memory(8 + 4 * static_cast<size_t>(colors));
-    if (!memory.block) {
+    OwnedLocalMem memory(::LocalAlloc(LMEM_FIXED, 8 + 4 * static_cast<size_t>(colors)));
+    if (!memory) {
       FailWithBox(asker, "パレットのためのメモリが足りません。");
       return nullptr;
     }
-    auto* logical = static_cast<LOGPALETTE*>(memory.block);
+    auto* logical = static_cast<LOGPALETTE*>(memory.get());
     FillLogicalPalette(logical, ColorTable(dib), colors);
-    temporary.Reset(::CreatePalette(logical));
+    temporary.reset(::CreatePalette(logical));
   }
 
   ScopedWindowDc dc(asker, ScopedWindowDc::kWholeWindow);
@@ -140,7 +118,7 @@ bool CreatePaletteFromDib(const BITMAPINFOHEADER* dib, size_t dibSize, OwnedPale
     PALETTEENTRY colors[256];
   } logical;
   FillLogicalPalette(reinterpret_cast<LOGPALETTE*>(&logical), ColorTable(dib), static_cast<int>(count));
-  palette->Reset(::CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical)));
+  palette->reset(::CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical)));
   return static_cast<bool>(*palette);
 }
 
@@ -155,7 +133,7 @@ bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BOOL i
   CreatePaletteFromDib(dib, picture->dib.size, &picture->palette);
   ScopedWindowDc dc(window, ScopedWindowDc::kClient);
   ScopedPaletteSelection selection(dc.get(), picture->palette.get(), inBackground);
-  picture->bitmap.Reset(::CreateDIBitmap(dc.get(), dib, CBM_INIT, PixelsAfter(dib, 256),
+  picture->bitmap.reset(::CreateDIBitmap(dc.get(), dib, CBM_INIT, PixelsAfter(dib, 256),
                                          reinterpret_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS));
   picture->width = dib->biWidth;
   picture->height = std::abs(static_cast<int>(dib->biHeight));

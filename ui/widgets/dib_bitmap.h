@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "ui/widgets/gdi_owners.h"
+#include "handles/gdi_scopes.h"
 
 // Packed DIB resources (header, colour table, pixels) turned into palettes
 // and device-dependent bitmaps.
@@ -46,7 +46,3 @@ struct BackgroundPicture {
 };
 bool LoadBackgroundPicture(HINSTANCE module, int resourceId, HWND window, BOOL inBackground,
                            BackgroundPicture* picture);
-
-// The failure boxes go through here so tests can see them.
-using DibErrorBox = int (*)(HWND owner, const char* text, const char* caption, UINT style);
-DibErrorBox SetDibErrorBox(DibErrorBox box);

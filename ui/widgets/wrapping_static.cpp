@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/widgets/gdi_owners.h"
+#include "handles/gdi_scopes.h"
 #include "ui/widgets/line_breaks.h"
 
 namespace {
@@ -66,10 +66,8 @@ void PaintWrapped(HWND control, HDC dc) {
 LRESULT CALLBACK WrappingStaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = ::BeginPaint(control, &paint);
-      if (dc) PaintWrapped(control, dc);
-      ::EndPaint(control, &paint);
+      ScopedPaintDc paint(control);
+      if (paint.get()) PaintWrapped(control, paint.get());
       return 0;
     }
     case WM_PRINTCLIENT:

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "handles/message_box.h"
 #include "tests/ui/widgets/test_dialog_window.h"
 #include "ui/widgets/control_placement.h"
 
@@ -36,7 +37,7 @@ const BITMAPINFOHEADER* Header(const std::vector<BYTE>& dib) {
 }
 
 std::vector<std::string> g_boxes;
-int RecordBox(HWND, const char* text, const char*, UINT) {
+int WINAPI RecordBox(HWND, const char* text, const char*, UINT) {
   g_boxes.push_back(text);
   return IDOK;
 }
@@ -45,10 +46,10 @@ class DibTest : public ::testing::Test {
  protected:
   void SetUp() override {
     g_boxes.clear();
-    previous_ = SetDibErrorBox(RecordBox);
+    previous_ = SetMessageBoxFunction(RecordBox);
   }
-  void TearDown() override { SetDibErrorBox(previous_); }
-  DibErrorBox previous_ = nullptr;
+  void TearDown() override { SetMessageBoxFunction(previous_); }
+  MessageBoxFunction previous_ = nullptr;
 };
 
 TEST(DibColorCountTest, TheDeclaredCountOrTheDepthsFullTable) {

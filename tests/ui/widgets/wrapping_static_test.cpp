@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/ui/widgets/test_dialog_window.h"
-#include "ui/widgets/gdi_owners.h"
+#include "handles/gdi_scopes.h"
 
 namespace {
 
