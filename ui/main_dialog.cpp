@@ -93,7 +93,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());
 
-  faceFont_.Reset(CreateDialogFaceAt96Dpi(m_hWnd));
+  faceFont_.reset(CreateDialogFaceAt96Dpi(m_hWnd));
   if (faceFont_) {
     for (int id : kFaceStatics) ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
   }
