@@ -89,16 +89,20 @@ HWND ShownMainWindow() {
 }
 
 // A message box stops the check until someone answers it; nobody is at this
-// display, so its words go to the terminal and it is answered as OK.
-void AnswerMessageBoxes(HWND window) {
+// display, so its words go to the terminal and it is answered as OK. True
+// when there was one: the page under it then needs a moment to repaint.
+bool AnswerMessageBoxes(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
+  bool answered = false;
   for (HWND box : ProcessWindows(processId, "#32770")) {
     if (!IsWindowVisible(box)) continue;
     Print("message box \"" + OneLine(WindowTextOf(box)) + "\": " + OneLine(MessageBoxText(box)) + " [OK]\n");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); }, 5000);
+    answered = true;
   }
+  return answered;
 }
 
 // Which of the program's own pictures the page shows at (x, y); 0 for none.
@@ -159,6 +163,13 @@ int Verdict(DWORD timeoutMs) {
     PrintError("page_reader: no result page within " + std::to_string(timeoutMs / 1000) + " s\n");
     return 2;
   }
+  // The retry warning comes up just after the verdict, over the page.
+  bool answered = false;
+  for (int i = 0; i < 10; ++i) {
+    answered = AnswerMessageBoxes(window) || answered;
+    Sleep(100);
+  }
+  if (answered) Sleep(500);
   const std::string program = ProgramPath(window);
   // Where the result page paints the banner and the marks (the end-to-end
   // tests pin the same places).
