@@ -1,6 +1,6 @@
 # A Release binary ships without its debug information. The symbols stay
 # beside it in the build tree as <file>.debug, named by a debug link in the
-# shipped file, so addr2line and gdb still resolve a crash address.
+# shipped file, so gdb still turns a crash address into a function.
 function(strip_shipped_binary target)
   if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
     return()
