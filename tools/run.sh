@@ -16,6 +16,11 @@ if [ -n "${RUN_SCREENSHOT:-}" ]; then
   echo "run: RUN_SCREENSHOT is now two: RUN_SCREENSHOT_START and RUN_SCREENSHOT_RESULT" >&2
   exit 2
 fi
+result_timeout=${RUN_RESULT_TIMEOUT:-90}
+if ! [[ $result_timeout =~ ^[0-9]+$ ]]; then
+  echo "run: RUN_RESULT_TIMEOUT must be whole seconds, not \"$result_timeout\"" >&2
+  exit 2
+fi
 
 bash "$root/tools/setup.sh"
 
@@ -70,7 +75,6 @@ fi
 
 start_shot=${RUN_SCREENSHOT_START:-$build/run-start-page.png}
 result_shot=${RUN_SCREENSHOT_RESULT:-$build/run-result-page.png}
-result_timeout=${RUN_RESULT_TIMEOUT:-90}
 reader="Z:$build/tools/page_reader/page_reader.exe"
 # The clean-up kills the program with its server; the group keeps the shell's
 # "Killed" notice off the terminal, not the program's own messages.
@@ -99,11 +103,11 @@ DISPLAY=$display xdotool mousemove $point sleep 0.1 click 1
 echo "run: pressed 判定開始; waiting up to ${result_timeout} s for the result page"
 status=0
 verdict=$(timeout $((result_timeout + 60)) "$run" "$reader" verdict $((result_timeout * 1000))) || status=$?
+DISPLAY=$display import -window "$window" "$result_shot"
 if [ "$status" = 2 ] || [ "$status" = 124 ]; then
-  echo "run: no result page within ${result_timeout} s" >&2
+  echo "run: no result page within ${result_timeout} s; the window instead: $result_shot" >&2
   exit 1
 fi
-DISPLAY=$display import -window "$window" "$result_shot"
 echo "$verdict"
 echo "run: result page: $result_shot"
 if [ "$status" != 0 ]; then
