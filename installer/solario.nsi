@@ -13,6 +13,8 @@
 !insertmacro RequireDefine APP_EXE
 !insertmacro RequireDefine FILTER_DLL
 !insertmacro RequireDefine PROGRAM_ICON
+!insertmacro RequireDefine WIZARD_BITMAP
+!insertmacro RequireDefine HEADER_BITMAP
 !insertmacro RequireDefine PAYLOAD_NSH
 !insertmacro RequireDefine OUT_FILE
 
@@ -53,12 +55,32 @@ BrandingText "${PRODUCT_PUBLISHER}"
 !define MUI_ICON "${PROGRAM_ICON}"
 !define MUI_UNICON "${PROGRAM_ICON}"
 !define MUI_ABORTWARNING
+; The product's own pictures, drawn by tools/art/draw_installer_pictures.py.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${HEADER_BITMAP}"
+; The details list is shown for the user to read: stay on it until [次へ].
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 
+!define MUI_WELCOMEPAGE_TITLE "${TEXT_WELCOME_TITLE}"
+!define MUI_WELCOMEPAGE_TEXT "${TEXT_WELCOME}"
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_HEADER_SUBTEXT "${TEXT_DIRECTORY_SUBTITLE}"
+!define MUI_DIRECTORYPAGE_TEXT_TOP "${TEXT_DIRECTORY_TOP}"
+!define MUI_DIRECTORYPAGE_TEXT_DESTINATION "${TEXT_DIRECTORY_DESTINATION}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TITLE "${TEXT_FINISH_TITLE}"
+!define MUI_FINISHPAGE_TEXT "${TEXT_FINISH}"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "${TEXT_FINISH_RUN}"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartInstalledProgram
 !insertmacro MUI_PAGE_FINISH
 
+!define MUI_PAGE_HEADER_SUBTEXT "${TEXT_UNINSTALL_SUBTITLE}"
 !define MUI_UNCONFIRMPAGE_TEXT_TOP "${TEXT_UNINSTALL_CONFIRM}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -67,6 +89,7 @@ BrandingText "${PRODUCT_PUBLISHER}"
 !insertmacro MUI_UNPAGE_FINISH
 
 !insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro JapaneseWording
 
 VIProductVersion "${PRODUCT_VERSION}"
 VIFileVersion "${PRODUCT_VERSION}"
@@ -112,6 +135,12 @@ Function un.onInit
     SetErrorLevel 2
     Quit
   ${EndIf}
+FunctionEnd
+
+; Started as the shortcut starts it: in its own folder, beside GUIDE.
+Function StartInstalledProgram
+  SetOutPath "$INSTDIR"
+  Exec '"$INSTDIR\qorChecker.exe"'
 FunctionEnd
 
 Section "-Program" SectionProgram

@@ -1,9 +1,45 @@
-; What the setup program and the uninstaller say, in Japanese only.
+; What the setup program and the uninstaller say, in Japanese only: plain
+; words, full-width kana, and one spelling per word (コンピューター,
+; フォルダー, インストーラー), NSIS's own wording included.
 
 !define TEXT_SETUP_DESCRIPTION "${PRODUCT_NAME} セットアップ"
-!define TEXT_REGISTER_FAILED "ビデオ ソース フィルター (ball_source.dll) を登録できませんでした。インストールを中止します。"
-!define TEXT_KEY_CONTAINER_KEPT "プログラムが作成した CryptoAPI のキー コンテナー「wznChecker」は削除されずに残ります。"
+!define TEXT_REGISTER_FAILED "判定に必要な部品 (ball_source.dll) を登録できませんでした。インストールを中止します。"
+!define TEXT_KEY_CONTAINER_KEPT "${PRODUCT_NAME} が映像の保護機能を確かめるために保存した設定は、削除されずに残ります。"
 !define TEXT_NOT_INSTALLED_HERE "このフォルダーには ${PRODUCT_NAME} がインストールされていません。削除を中止します。$\r$\n$INSTDIR"
-!define TEXT_UNINSTALL_CONFIRM "${PRODUCT_NAME} をこのコンピューターから削除します。$\r$\n${TEXT_KEY_CONTAINER_KEPT}"
+
+!define TEXT_CLICK_NEXT "[次へ] をクリックして続けてください。"
+!define TEXT_CLICK_INSTALL "[インストール] をクリックするとインストールを始めます。"
+!define TEXT_CLICK_UNINSTALL "[削除] をクリックすると削除を始めます。"
+
+!define TEXT_WELCOME_TITLE "${PRODUCT_NAME} セットアップへようこそ"
+!define TEXT_WELCOME "${PRODUCT_NAME} をこのコンピューターにインストールします。$\r$\n$\r$\n${PRODUCT_NAME} は、このコンピューターで UT-750 の地デジ放送を見られるかどうかを判定します。$\r$\n$\r$\n${TEXT_CLICK_NEXT}"
+!define TEXT_DIRECTORY_SUBTITLE "${PRODUCT_NAME} をインストールするフォルダーを選んでください。"
+!define TEXT_DIRECTORY_TOP "${PRODUCT_NAME} を次のフォルダーにインストールします。ほかのフォルダーにするには [参照] をクリックして選んでください。${TEXT_CLICK_INSTALL}"
+!define TEXT_DIRECTORY_DESTINATION "インストール先のフォルダー"
+!define TEXT_FINISH_TITLE "${PRODUCT_NAME} のインストールの完了"
+!define TEXT_FINISH "${PRODUCT_NAME} をこのコンピューターにインストールしました。スタート メニューの「${PRODUCT_NAME}」からも起動できます。$\r$\n$\r$\n[完了] をクリックしてウィザードを閉じてください。"
+!define TEXT_FINISH_RUN "${PRODUCT_NAME} を起動する"
+
+!define TEXT_UNINSTALL_SUBTITLE "${PRODUCT_NAME} をこのコンピューターから削除します。"
+!define TEXT_UNINSTALL_CONFIRM "${PRODUCT_NAME} をこのコンピューターから削除します。${TEXT_CLICK_UNINSTALL}$\r$\n$\r$\n${TEXT_KEY_CONTAINER_KEPT}"
 !define TEXT_UNINSTALL_FINISHED_TITLE "${PRODUCT_NAME} の削除の完了"
 !define TEXT_UNINSTALL_FINISHED "${PRODUCT_NAME} はこのコンピューターから削除されました。$\r$\n$\r$\n${TEXT_KEY_CONTAINER_KEPT}$\r$\n$\r$\n[完了] をクリックしてウィザードを閉じてください。"
+
+; NSIS's Japanese file writes the uninstall button in half-width kana, the
+; only way the word fits that button, and drops the long vowel mark that ours
+; keep; these replace its strings that our pages and the details list show.
+; Inserted after MUI_LANGUAGE.
+!macro JapaneseWording
+  LangString ^UninstallBtn ${LANG_JAPANESE} "削除(&U)"
+  LangString ^ClickNext ${LANG_JAPANESE} "${TEXT_CLICK_NEXT}"
+  LangString ^ClickInstall ${LANG_JAPANESE} "${TEXT_CLICK_INSTALL}"
+  LangString ^ClickUninstall ${LANG_JAPANESE} "${TEXT_CLICK_UNINSTALL}"
+  LangString ^DirSubCaption ${LANG_JAPANESE} ": インストール フォルダー"
+  LangString ^UnDirSubCaption ${LANG_JAPANESE} ": アンインストール フォルダー"
+  LangString ^DirBrowseText ${LANG_JAPANESE} "${PRODUCT_NAME} をインストールするフォルダーを選んでください:"
+  LangString ^CreateFolder ${LANG_JAPANESE} "フォルダー作成: "
+  LangString ^OutputFolder ${LANG_JAPANESE} "出力先フォルダー: "
+  LangString ^RemoveFolder ${LANG_JAPANESE} "フォルダー削除: "
+  LangString ^CreatedUninstaller ${LANG_JAPANESE} "アンインストーラー作成: "
+  LangString ^ErrorDecompressing ${LANG_JAPANESE} "データを展開できません。$\r$\n$\r$\nインストーラーが壊れている可能性があります。"
+!macroend

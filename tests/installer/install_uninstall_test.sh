@@ -4,10 +4,14 @@
 # installed program and the installed source filter, then uninstalls and
 # checks that the disk and the registry are as they were before.
 #
-# usage: install_uninstall_test.sh RUNNER PROBE SETUP PREFIX WINEARCH VIEW APP_EXE FILTER_DLL GUIDE_DIR
+# Last, it goes through the setup's pages as a user would and checks that
+# the finish page offers to start the program, and that it does.
+#
+# usage: install_uninstall_test.sh RUNNER PROBE SETUP PREFIX WINEARCH VIEW APP_EXE FILTER_DLL GUIDE_DIR OBJDUMP
 # VIEW is "native", or "wow64" for a 32-bit setup in a 64-bit prefix.
+# OBJDUMP looks for debug sections in the installed files; "-" skips that.
 set -u
-runner=$1 probe=$2 setup=$3 prefix=$4 arch=$5 view=$6 appExe=$7 filterDll=$8 guideDir=$9
+runner=$1 probe=$2 setup=$3 prefix=$4 arch=$5 view=$6 appExe=$7 filterDll=$8 guideDir=$9 objdump=${10}
 
 export WINE_TEST_PREFIX=$prefix WINEARCH=$arch
 # winemenubuilder would copy the Start-menu entry into the host's own menus.
@@ -113,6 +117,16 @@ for page in $guidePages; do
   cmp -s "$guideDir/$page" "$installPath/GUIDE/$page" || same="GUIDE/$page differs"
 done
 check "installed files are the build's" yes "$same"
+if [ "$objdump" != - ]; then
+  check "the installed program and filter carry no debug sections" "" \
+    "$("$objdump" -h "$installPath/qorChecker.exe" "$installPath/ball_source.dll" | grep -o ' \.debug_[a-z_]*' | sort -u)"
+fi
+
+check "the setup's version resource" "language 1041
+ProductName ソラリオ for UT-750
+ProductVersion 5.0.0.7567
+CompanyName ルモラ株式会社
+FileDescription ソラリオ for UT-750 セットアップ" "$(wine_run "$probe" version "Z:$setup")"
 
 software_registry installed
 size=$(kilobytes "$appExe" "$filterDll" "$guideDir"/*)
@@ -188,6 +202,11 @@ check "registry after uninstall equals the registry before install" "" \
 disk_files uninstalled
 check "drive C after uninstall holds the files it held before install" "" \
   "$(diff "$work/disk-before.txt" "$work/disk-uninstalled.txt")"
+
+# --- The pages a user clicks through, the finish page's box left ticked.
+check "the finish page offers to start the program, and [完了] starts the installed one" "checkbox ソラリオ for UT-750 を起動する
+checked 1
+program the installed one" "$(wine_run "$probe" finish-page "Z:$setup" "$installDir\qorChecker.exe")"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed; Wine's messages are in $log" >&2

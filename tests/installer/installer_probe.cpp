@@ -1,7 +1,8 @@
 // Asks, from inside the test prefix, what an installed system answers: which
-// module serves the source filter, where a shortcut leads, and whether the
-// program opens its main window. Prints one "name value" line per answer in
-// UTF-8, so the test script compares the exact texts a user would see.
+// module serves the source filter, where a shortcut leads, whether the
+// program opens its main window, and what the setup's version resource and
+// finish page say. Prints one "name value" line per answer in UTF-8, so the
+// test script compares the exact texts a user would see.
 #include <windows.h>
 
 #include <dshow.h>
@@ -9,6 +10,7 @@
 #include <wrl/client.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -198,6 +200,142 @@ int ProbeCommand(const wchar_t* exePath, const wchar_t* arguments) {
   return 0;
 }
 
+// The setup program's own version resource, as Explorer's properties show it.
+int ProbeVersion(const wchar_t* filePath) {
+  DWORD unused = 0;
+  const DWORD size = GetFileVersionInfoSizeW(filePath, &unused);
+  std::vector<BYTE> block(size);
+  if (size == 0 || !GetFileVersionInfoW(filePath, 0, size, block.data())) {
+    PrintLine("version", L"(none)");
+    return 0;
+  }
+  struct Translation {
+    WORD language;
+    WORD codePage;
+  }* translation = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                      &length) ||
+      length < sizeof(Translation)) {
+    PrintLine("version", L"(no translation)");
+    return 0;
+  }
+  wchar_t prefix[64];
+  swprintf(prefix, 64, L"\\StringFileInfo\\%04x%04x\\", translation->language, translation->codePage);
+  PrintLine("language", std::to_wstring(translation->language));
+  for (const char* name : {"ProductName", "ProductVersion", "CompanyName", "FileDescription"}) {
+    const std::wstring key = prefix + std::wstring(name, name + strlen(name));
+    wchar_t* value = nullptr;
+    length = 0;
+    const bool found = VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length);
+    PrintLine(name, found && length > 0 ? std::wstring(value) : L"(none)");
+  }
+  return 0;
+}
+
+struct ControlSearch {
+  HWND found;
+};
+
+BOOL CALLBACK FindCheckBox(HWND control, LPARAM context) {
+  wchar_t className[32] = {};
+  GetClassNameW(control, className, 32);
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(control) &&
+      (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX)) {
+    reinterpret_cast<ControlSearch*>(context)->found = control;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WizardPage(HWND wizard) { return FindWindowExW(wizard, nullptr, L"#32770", nullptr); }
+
+// Presses the wizard's [次へ] button (id 1) as a click would, then waits for
+// the next page and for the button to be usable again: the install page
+// holds it back until the files are in.
+bool NextPage(HWND wizard) {
+  const HWND page = WizardPage(wizard);
+  PostMessageW(GetDlgItem(wizard, IDOK), BM_CLICK, 0, 0);
+  const DWORD started = GetTickCount();
+  while (GetTickCount() - started < 60000) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    const HWND now = WizardPage(wizard);
+    if (now && now != page && IsWindowEnabled(GetDlgItem(wizard, IDOK))) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+// Runs the setup as a user would, with the default answer on every page,
+// and reports the finish page's check box; [完了] then ends the setup, and
+// a ticked box starts the installed program, whose window is reported too.
+int ProbeFinishPage(const wchar_t* setupPath, const wchar_t* installedExe) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  std::wstring commandLine = L"\"" + std::wstring(setupPath) + L"\"";
+  if (!CreateProcessW(setupPath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    PrintLine("start", Hex(GetLastError()));
+    return 1;
+  }
+  CloseHandle(info.hThread);
+  ScopedHandle process(info.hProcess);
+  HWND wizard = nullptr;
+  const DWORD started = GetTickCount();
+  while (!wizard && GetTickCount() - started < 30000) {
+    if (WaitForSingleObject(process.get(), 100) != WAIT_TIMEOUT) break;
+    HWND candidate = FindWindowW(L"#32770", nullptr);
+    DWORD owner = 0;
+    if (candidate) GetWindowThreadProcessId(candidate, &owner);
+    if (candidate && owner == info.dwProcessId && IsWindowVisible(candidate) && WizardPage(candidate)) {
+      wizard = candidate;
+    }
+  }
+  // Welcome, folder, install, finish.
+  bool reached = wizard != nullptr;
+  for (int page = 0; reached && page < 3; ++page) reached = NextPage(wizard);
+  ControlSearch search{nullptr};
+  if (reached) EnumChildWindows(WizardPage(wizard), FindCheckBox, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) {
+    PrintLine("checkbox", L"(none)");
+    TerminateProcess(process.get(), 99);
+    return 1;
+  }
+  wchar_t text[128] = {};
+  GetWindowTextW(search.found, text, 128);
+  PrintLine("checkbox", text);
+  PrintLine("checked", std::to_wstring(SendMessageW(search.found, BM_GETCHECK, 0, 0)));
+
+  PostMessageW(GetDlgItem(wizard, IDOK), BM_CLICK, 0, 0);
+  if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), 99);
+    PrintLine("setup", L"(hung)");
+    return 1;
+  }
+  HWND program = nullptr;
+  const DWORD waitStarted = GetTickCount();
+  while (!program && GetTickCount() - waitStarted < 30000) {
+    program = FindWindowW(L"wznCheckerClass", nullptr);
+    if (!program) Sleep(100);
+  }
+  if (!program) {
+    PrintLine("program", L"(none)");
+    return 0;
+  }
+  DWORD programId = 0;
+  GetWindowThreadProcessId(program, &programId);
+  ScopedHandle programProcess(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, programId));
+  wchar_t image[MAX_PATH] = {};
+  DWORD imageLength = MAX_PATH;
+  if (programProcess) QueryFullProcessImageNameW(programProcess.get(), 0, image, &imageLength);
+  PrintLine("program", lstrcmpiW(image, installedExe) == 0 ? L"the installed one" : image);
+  PostMessageW(program, WM_COMMAND, IDCANCEL, 0);
+  if (programProcess) WaitForSingleObject(programProcess.get(), 15000);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -212,8 +350,13 @@ int wmain(int argc, wchar_t** argv) {
     result = ProbeProgram(args[1].c_str(), args[2].c_str());
   } else if (args.size() == 3 && args[0] == L"run") {
     result = ProbeCommand(args[1].c_str(), args[2].c_str());
+  } else if (args.size() == 2 && args[0] == L"version") {
+    result = ProbeVersion(args[1].c_str());
+  } else if (args.size() == 3 && args[0] == L"finish-page") {
+    result = ProbeFinishPage(args[1].c_str(), args[2].c_str());
   } else {
-    std::fputs("usage: installer_probe filter | shortcut LINK | program EXE DIRECTORY | run EXE ARGUMENTS\n",
+    std::fputs("usage: installer_probe filter | shortcut LINK | program EXE DIRECTORY | run EXE ARGUMENTS |"
+               " version FILE | finish-page SETUP INSTALLED_EXE\n",
                stderr);
   }
   CoUninitialize();
