@@ -12,27 +12,23 @@
 
 namespace {
 
-struct ButtonPlacement {
-  CColBtn CDetailDlg::*button;
-  int bitmapId;
-  ControlPlacement placement;
-};
+using namespace page_layout;
 
 const ControlPlacement kStatics[] = {
-    {IDC_DETAIL_CPU, 85, 290, 375, 30},
-    {IDC_DETAIL_GRAPHICS, 153, 333, 305, 13},
-    {IDC_DETAIL_VRAM, 153, 351, 305, 15},
+    PlaceAt(IDC_DETAIL_CPU, kDetailCpuText),
+    PlaceAt(IDC_DETAIL_GRAPHICS, kDetailGraphicsText),
+    PlaceAt(IDC_DETAIL_VRAM, kDetailVramText),
 };
 
 }  // namespace
 
 CDetailDlg::CDetailDlg(CWnd* owner, const EnvironmentInfo& environment, std::function<void()> saveReport)
-    : CDialog(IDD_DETAIL_DIALOG, owner), environment_(environment), saveReport_(std::move(saveReport)) {}
+    : CPictureDialog(IDD_DETAIL_DIALOG, owner), environment_(environment), saveReport_(std::move(saveReport)) {}
 
 CDetailDlg::~CDetailDlg() = default;
 
 void CDetailDlg::DoDataExchange(CDataExchange* exchange) {
-  CDialog::DoDataExchange(exchange);
+  CPictureDialog::DoDataExchange(exchange);
   DDX_Control(exchange, IDC_SPEC_TOP, specButton_);
   DDX_Text(exchange, IDC_DETAIL_CPU, cpuText_);
   DDX_Control(exchange, IDC_DETAIL_CPU, cpuStatic_);
@@ -45,20 +41,20 @@ void CDetailDlg::DoDataExchange(CDataExchange* exchange) {
 }
 
 BOOL CDetailDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  FitClientToBackground(m_hWnd, 500, 450);
-  LoadBackgroundPicture(AfxGetInstanceHandle(), IDB_DETAIL_BACKGROUND, m_hWnd, TRUE, &background_);
-  if (background_.bitmap) backgroundBrush_.reset(::CreatePatternBrush(background_.bitmap.get()));
-
-  static const ButtonPlacement kButtons[] = {
-      {&CDetailDlg::usbTypeButton_, IDB_USB_TYPE_BUTTON, {IDC_USB_TYPE, 30, 164, 210, 40}},
-      {&CDetailDlg::pciTypeButton_, IDB_PCI_TYPE_BUTTON, {IDC_PCI_TYPE, 260, 164, 210, 40}},
-      {&CDetailDlg::closeButton_, IDB_DETAIL_CLOSE_BUTTON, {IDC_DETAIL_CLOSE, 441, 18, 40, 40}},
-      {&CDetailDlg::saveButton_, IDB_DETAIL_SAVE_BUTTON, {IDC_SAVE_REPORT, 270, 404, 200, 36}},
+  CPictureDialog::OnInitDialog();
+  FitClientToBackground(m_hWnd, kDetailSize.width(), kDetailSize.height());
+  static const int kPictures[] = {IDB_DETAIL_BACKGROUND};
+  LoadPictures(kPictures, std::size(kPictures), TRUE);
+  const PictureButton buttons[] = {
+      {&usbTypeButton_, IDB_USB_TYPE_BUTTON, PlaceAt(IDC_USB_TYPE, kUsbButton)},
+      {&pciTypeButton_, IDB_PCI_TYPE_BUTTON, PlaceAt(IDC_PCI_TYPE, kPciButton)},
+      {&closeButton_, IDB_DETAIL_CLOSE_BUTTON, PlaceAt(IDC_DETAIL_CLOSE, kDetailCloseButton)},
+      {&saveButton_, IDB_DETAIL_SAVE_BUTTON, PlaceAt(IDC_SAVE_REPORT, kDetailSaveButton)},
   };
-  for (const ButtonPlacement& button : kButtons) {
-    SetUpPictureButton(this->*button.button, button.bitmapId, this, button.placement);
-  }
+  SetUpButtons(buttons, std::size(buttons));
+  SetTextsOnPicture({{IDC_DETAIL_CPU, kDefaultTextColour},
+                     {IDC_DETAIL_GRAPHICS, kDefaultTextColour},
+                     {IDC_DETAIL_VRAM, kDefaultTextColour}});
 
   boldFont_.reset(CreateDialogBoldFont());
   cpuStatic_.SetFont(boldFont_.get(), TRUE);
@@ -76,35 +72,6 @@ BOOL CDetailDlg::OnInitDialog() {
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   return TRUE;
 }
-
-void CDetailDlg::OnPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = ::BeginPaint(m_hWnd, &paint);
-  {
-    ScopedPaletteSelection palette(dc, background_.palette.get(), FALSE);
-    PaintBackground(dc, background_);
-  }
-  ::EndPaint(m_hWnd, &paint);
-}
-
-HBRUSH CDetailDlg::OnCtlColor(HDC dc, HWND control, UINT) {
-  switch (::GetDlgCtrlID(control)) {
-    case IDC_DETAIL_CPU:
-    case IDC_DETAIL_GRAPHICS:
-    case IDC_DETAIL_VRAM: {
-      ::SetBkMode(dc, TRANSPARENT);
-      if (!backgroundBrush_) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-      POINT origin = {0, 0};
-      ::MapWindowPoints(control, m_hWnd, &origin, 1);
-      ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-      return backgroundBrush_.get();
-    }
-    default:
-      return nullptr;
-  }
-}
-
-void CDetailDlg::OnLButtonDown(UINT, POINT) { SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0); }
 
 bool CDetailDlg::OnButtonClicked(UINT id) {
   switch (id) {
@@ -126,8 +93,3 @@ bool CDetailDlg::OnButtonClicked(UINT id) {
   }
 }
 
-BOOL CDetailDlg::DestroyWindow() {
-  backgroundBrush_.reset();
-  background_.bitmap.reset();
-  return CDialog::DestroyWindow();
-}

@@ -13,20 +13,13 @@
 
 namespace {
 
-const int kClientWidth = 940;
-const int kClientHeight = 450;
-
-struct ButtonPlacement {
-  CColBtn CwznCheckerDlg2::*button;
-  int bitmapId;
-  ControlPlacement placement;
-};
+using namespace page_layout;
 
 const ControlPlacement kStatics[] = {
-    {IDC_OS_NAME, 198, 205, 260, 30},         {IDC_OS_STATUS, 198, 239, 260, 30},
-    {IDC_MEMORY_TEXT, 635, 205, 260, 15},     {IDC_MEMORY_STATUS, 635, 225, 260, 30},
-    {IDC_DISPLAY_MESSAGE, 198, 314, 260, 30}, {IDC_CPU_MESSAGE, 635, 326, 260, 30},
-    {IDC_PROGRESS_TEXT, 450, 422, 100, 15},
+    PlaceAt(IDC_OS_NAME, kOsNameText),          PlaceAt(IDC_OS_STATUS, kOsStatusText),
+    PlaceAt(IDC_MEMORY_TEXT, kMemoryText),      PlaceAt(IDC_MEMORY_STATUS, kMemoryStatusText),
+    PlaceAt(IDC_DISPLAY_MESSAGE, kDisplayText), PlaceAt(IDC_CPU_MESSAGE, kOtherText),
+    PlaceAt(IDC_PROGRESS_TEXT, kProgressText),
 };
 
 // The statics in the dialog's own face rather than the bold one.
@@ -43,12 +36,12 @@ const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,    IDB_M
 
 }  // namespace
 
-CwznCheckerDlg2::CwznCheckerDlg2(CWnd* parent) : CDialog(IDD_MAIN_DIALOG, parent) {}
+CwznCheckerDlg2::CwznCheckerDlg2(CWnd* parent) : CPictureDialog(IDD_MAIN_DIALOG, parent) {}
 
 CwznCheckerDlg2::~CwznCheckerDlg2() = default;
 
 void CwznCheckerDlg2::DoDataExchange(CDataExchange* exchange) {
-  CDialog::DoDataExchange(exchange);
+  CPictureDialog::DoDataExchange(exchange);
   DDX_Text(exchange, IDC_OS_NAME, osNameText_);
   DDX_Text(exchange, IDC_MEMORY_TEXT, memoryText_);
   DDX_Text(exchange, IDC_DISPLAY_MESSAGE, displayMessage_);
@@ -71,16 +64,17 @@ void CwznCheckerDlg2::DoDataExchange(CDataExchange* exchange) {
 }
 
 BOOL CwznCheckerDlg2::OnInitDialog() {
-  CDialog::OnInitDialog();
+  CPictureDialog::OnInitDialog();
   dwm_.DisableComposition();
 
   moduleFolder_ = ProgramFolder(260);
 
-  FitClientToBackground(m_hWnd, kClientWidth, kClientHeight);
+  FitClientToBackground(m_hWnd, kMainSize.width(), kMainSize.height());
 
   const HINSTANCE module = AfxGetInstanceHandle();
-  LoadBackgroundPicture(module, IDB_START_PAGE, m_hWnd, FALSE, &startPage_);
-  LoadBackgroundPicture(module, IDB_RESULT_PAGE, m_hWnd, FALSE, &resultPage_);
+  // The start page's palette, the first, is the one the buttons draw with.
+  static const int kPages[] = {IDB_START_PAGE, IDB_RESULT_PAGE};
+  LoadPictures(kPages, std::size(kPages), FALSE);
   for (int id : kVerdictBitmaps) {
     OwnedBitmap bitmap(::LoadBitmapA(module, MAKEINTRESOURCEA(id)));
     if (bitmap) verdictBitmaps_[id] = std::move(bitmap);
@@ -89,6 +83,13 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   SetUpButtons();
 
   statusTextColor_ = 255;
+  SetTextsOnPicture({{IDC_OS_NAME, kDefaultTextColour},
+                     {IDC_MEMORY_TEXT, kDefaultTextColour},
+                     {IDC_PROGRESS_TEXT, kDefaultTextColour},
+                     {IDC_DISPLAY_MESSAGE, statusTextColor_},
+                     {IDC_CPU_MESSAGE, statusTextColor_},
+                     {IDC_OS_STATUS, statusTextColor_},
+                     {IDC_MEMORY_STATUS, statusTextColor_}});
   boldFont_.reset(CreateDialogBoldFont());
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());
@@ -109,16 +110,14 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
 }
 
 void CwznCheckerDlg2::SetUpButtons() {
-  static const ButtonPlacement kButtons[] = {
-      {&CwznCheckerDlg2::startButton_, IDB_START_BUTTON, {IDC_START_CHECK, 365, 358, 210, 40}},
-      {&CwznCheckerDlg2::saveButton_, IDB_SAVE_BUTTON, {IDC_SAVE_REPORT, 725, 400, 200, 36}},
-      {&CwznCheckerDlg2::detailsButton_, IDB_DETAILS_BUTTON, {IDC_SHOW_DETAILS, 645, 88, 250, 40}},
-      {&CwznCheckerDlg2::exitButton_, IDB_EXIT_BUTTON, {IDC_EXIT, 883, 18, 40, 40}},
-      {&CwznCheckerDlg2::solutionButton_, IDB_SOLUTION_BUTTON, {IDC_OPEN_SOLUTION, 293, 335, 160, 36}},
+  const PictureButton buttons[] = {
+      {&startButton_, IDB_START_BUTTON, PlaceAt(IDC_START_CHECK, kStartButton)},
+      {&saveButton_, IDB_SAVE_BUTTON, PlaceAt(IDC_SAVE_REPORT, kSaveButton)},
+      {&detailsButton_, IDB_DETAILS_BUTTON, PlaceAt(IDC_SHOW_DETAILS, kDetailsButton)},
+      {&exitButton_, IDB_EXIT_BUTTON, PlaceAt(IDC_EXIT, kExitButton)},
+      {&solutionButton_, IDB_SOLUTION_BUTTON, PlaceAt(IDC_OPEN_SOLUTION, kSolutionButton)},
   };
-  for (const ButtonPlacement& button : kButtons) {
-    SetUpPictureButton(this->*button.button, button.bitmapId, this, button.placement);
-  }
+  CPictureDialog::SetUpButtons(buttons, std::size(buttons));
 }
 
 void CwznCheckerDlg2::PlaceStatics() {
@@ -131,51 +130,17 @@ void CwznCheckerDlg2::SetPage(int page) {
   for (CColBtn* button : all) button->ShowWindow(SW_HIDE);
   if (page == 0) {
     page_ = 0;
+    ShowPicture(0);
     startButton_.ShowWindow(SW_SHOW);
     exitButton_.ShowWindow(SW_SHOW);
   } else if (page == 1) {
     page_ = 1;
+    ShowPicture(1);
     exitButton_.ShowWindow(SW_SHOW);
     detailsButton_.ShowWindow(SW_SHOW);
     saveButton_.ShowWindow(SW_SHOW);
     progressStatic_.ShowWindow(SW_HIDE);
   }
-}
-
-void CwznCheckerDlg2::OnPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = ::BeginPaint(m_hWnd, &paint);
-  {
-    ScopedPaletteSelection startPalette(dc, startPage_.dib.header ? startPage_.palette.get() : nullptr, FALSE);
-    ScopedPaletteSelection resultPalette(dc, resultPage_.dib.header ? resultPage_.palette.get() : nullptr, FALSE);
-    PaintBackground(dc, page_ == 0 ? startPage_ : resultPage_);
-  }
-  ::EndPaint(m_hWnd, &paint);
-  PaintVerdictPictures();
-}
-
-HBRUSH CwznCheckerDlg2::OnCtlColor(HDC dc, HWND control, UINT) {
-  switch (::GetDlgCtrlID(control)) {
-    case IDC_OS_NAME:
-    case IDC_MEMORY_TEXT:
-    case IDC_PROGRESS_TEXT:
-      ::SetBkMode(dc, TRANSPARENT);
-      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    case IDC_DISPLAY_MESSAGE:
-    case IDC_CPU_MESSAGE:
-    case IDC_OS_STATUS:
-    case IDC_MEMORY_STATUS:
-      ::SetBkMode(dc, TRANSPARENT);
-      ::SetTextColor(dc, statusTextColor_);
-      return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    default:
-      return nullptr;
-  }
-}
-
-void CwznCheckerDlg2::OnLButtonDown(UINT, POINT) {
-  // The window has no caption: the whole background is its handle.
-  SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 bool CwznCheckerDlg2::OnButtonClicked(UINT id) {
@@ -222,8 +187,3 @@ void CwznCheckerDlg2::OnDestroy() {
   checkTimer_ = 0;
 }
 
-BOOL CwznCheckerDlg2::DestroyWindow() {
-  startPage_.bitmap.reset();
-  resultPage_.bitmap.reset();
-  return CDialog::DestroyWindow();
-}

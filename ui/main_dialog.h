@@ -8,33 +8,26 @@
 #include "app/dwm_control.h"
 #include "ui/environment_info.h"
 #include "ui/verdict.h"
-#include "ui/widgets/col_btn.h"
-#include "ui/widgets/dib_bitmap.h"
 #include "ui/widgets/gdi_owners.h"
-#include "winfw/dialog.h"
+#include "ui/widgets/picture_dialog.h"
 
 // The program's main window: a start page with the start and exit buttons,
 // the timed display check, then the result page with its marks.
-class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
+class CwznCheckerDlg2 : public CPictureDialog {
  public:
   explicit CwznCheckerDlg2(CWnd* parent = nullptr);
   ~CwznCheckerDlg2() override;
 
-  BOOL DestroyWindow() override;
-
   // Composes the report of the last check and saves it where the user says.
   void WriteReport();
 
-  HPALETTE ButtonPalette() const override { return startPage_.palette.get(); }
   const EnvironmentInfo& environment() const { return environment_; }
 
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;
-  void OnPaint() override;
+  void PaintOverPicture() override;
   void OnTimer(UINT_PTR timerId) override;
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
-  void OnLButtonDown(UINT flags, POINT point) override;
   bool OnButtonClicked(UINT id) override;
   void OnDestroy() override;
 
@@ -44,7 +37,6 @@ class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
   void RunCheckStep();
   void SetPage(int page);
   void ShowVerdict();
-  void PaintVerdictPictures();
   void OnOpenSolution();
   void OnShowDetails();
   void OnExit();
@@ -52,8 +44,6 @@ class CwznCheckerDlg2 : public CDialog, public ButtonPaletteOwner {
   void PlaceStatics();
   void FocusFirstResultButton();
 
-  BackgroundPicture startPage_;
-  BackgroundPicture resultPage_;
   std::string moduleFolder_;
   EnvironmentInfo environment_;
   int retriesLeft_ = 0;

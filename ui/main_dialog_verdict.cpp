@@ -26,7 +26,7 @@ void CwznCheckerDlg2::ShowVerdict() {
   UpdateWindow();
 }
 
-void CwznCheckerDlg2::PaintVerdictPictures() {
+void CwznCheckerDlg2::PaintOverPicture() {
   const std::vector<PicturePlacement> pictures = VerdictPictures(verdict_);
   if (pictures.empty()) return;
   ScopedWindowDc dc(m_hWnd, ScopedWindowDc::kClient);

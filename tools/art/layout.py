@@ -1,8 +1,9 @@
 """Where the program puts its controls over the pictures.
 
 Rectangles are (left, top, right, bottom) with right and bottom exclusive,
-in pixels of the picture they sit on. The dialog templates place the same
-controls at these spots, so keep both in step.
+in pixels of the picture they sit on. The program places its controls and
+pictures by the same rectangles: write_layout_header.py turns them into the
+header it is built with.
 """
 
 MAIN_SIZE = (940, 450)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "res/page_layout.h"
 #include "ui/widgets/col_btn.h"
 #include "ui/widgets/dib_bitmap.h"
 
@@ -10,6 +11,10 @@ struct ControlPlacement {
   int controlId;
   int x, y, width, height;
 };
+
+constexpr ControlPlacement PlaceAt(int controlId, const PageRect& rect) {
+  return {controlId, rect.left, rect.top, rect.width(), rect.height()};
+}
 
 // Static texts go on top of their siblings and are shown.
 void PlaceStaticsOnTop(HWND dialog, const ControlPlacement* placements, size_t count);
