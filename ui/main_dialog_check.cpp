@@ -1,6 +1,7 @@
 // The start button and the timed display check of the main dialog.
 #include <cstdio>
 
+#include "handles/message_box.h"
 #include "judge/display_check_run.h"
 #include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
@@ -107,6 +108,6 @@ void CwznCheckerDlg2::RunCheckStep() {
     const std::string text = LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING);
     const std::string caption = LoadStringResource(AfxGetInstanceHandle(), IDS_PROGRAM_TITLE);
     const CFocusReturn focusReturn;
-    ::MessageBoxA(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
+    ShowMessageBox(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
   }
 }
