@@ -99,7 +99,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
     for (int id : kFaceStatics) ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
   }
 
-  SetPage(0);
+  SetPage(kStartPage);
   PlaceStatics();
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   SetDisplayCheckMainWindow(m_hWnd);
@@ -128,14 +128,15 @@ void CwznCheckerDlg2::PlaceStatics() {
 void CwznCheckerDlg2::SetPage(int page) {
   CColBtn* const all[] = {&startButton_, &detailsButton_, &saveButton_, &solutionButton_, &exitButton_};
   for (CColBtn* button : all) button->ShowWindow(SW_HIDE);
-  if (page == 0) {
-    page_ = 0;
-    ShowPicture(0);
+  // The pages' pictures were loaded in page order.
+  if (page == kStartPage) {
+    page_ = kStartPage;
+    ShowPicture(kStartPage);
     startButton_.ShowWindow(SW_SHOW);
     exitButton_.ShowWindow(SW_SHOW);
-  } else if (page == 1) {
-    page_ = 1;
-    ShowPicture(1);
+  } else if (page == kResultPage) {
+    page_ = kResultPage;
+    ShowPicture(kResultPage);
     exitButton_.ShowWindow(SW_SHOW);
     detailsButton_.ShowWindow(SW_SHOW);
     saveButton_.ShowWindow(SW_SHOW);

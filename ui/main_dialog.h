@@ -15,6 +15,8 @@
 // the timed display check, then the result page with its marks.
 class CwznCheckerDlg2 : public CPictureDialog {
  public:
+  enum Page { kStartPage = 0, kResultPage = 1 };
+
   explicit CwznCheckerDlg2(CWnd* parent = nullptr);
   ~CwznCheckerDlg2() override;
 
@@ -56,7 +58,7 @@ class CwznCheckerDlg2 : public CPictureDialog {
   std::string cpuMessage_;
   std::string osStatus_;
   std::string memoryStatus_;
-  int page_ = 0;
+  int page_ = kStartPage;
 
   CColBtn startButton_;
   CColBtn saveButton_;

@@ -8,7 +8,7 @@
 void CwznCheckerDlg2::ShowVerdict() {
   const VerdictView view = ComposeVerdict(environment_);
   environment_.isPentium4 = view.isPentium4;
-  SetPage(1);
+  SetPage(kResultPage);
   osNameText_ = view.osText;
   osStatus_ = view.osStatus;
   memoryText_ = view.memoryText;
