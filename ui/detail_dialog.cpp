@@ -23,7 +23,9 @@ const ControlPlacement kStatics[] = {
 }  // namespace
 
 CDetailDlg::CDetailDlg(CWnd* owner, const EnvironmentInfo& environment, std::function<void()> saveReport)
-    : CPictureDialog(IDD_DETAIL_DIALOG, owner), environment_(environment), saveReport_(std::move(saveReport)) {}
+    : CPictureDialog(IDD_DETAIL_DIALOG, owner),
+      environment_(environment),
+      saveReport_(std::move(saveReport)) {}
 
 CDetailDlg::~CDetailDlg() = default;
 
@@ -92,4 +94,3 @@ bool CDetailDlg::OnButtonClicked(UINT id) {
       return false;
   }
 }
-

@@ -18,7 +18,6 @@ class CDetailDlg : public CPictureDialog {
   CDetailDlg(CWnd* owner, const EnvironmentInfo& environment, std::function<void()> saveReport);
   ~CDetailDlg() override;
 
-
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;

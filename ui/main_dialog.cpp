@@ -30,7 +30,7 @@ const int kFaceStatics[] = {IDC_DISPLAY_MESSAGE, IDC_CPU_MESSAGE, IDC_OS_STATUS,
 // after the save button at the foot of the page.
 const int kTabOrder[] = {IDC_SHOW_DETAILS, IDC_OPEN_SOLUTION, IDC_START_CHECK, IDC_SAVE_REPORT, IDC_EXIT};
 
-const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,    IDB_MARK_CROSS,
+const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,     IDB_MARK_CROSS,
                                IDB_MARK_CROSS_CAPTION, IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED,
                                IDB_BANNER_UNSUITABLE};
 
@@ -96,7 +96,8 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
 
   faceFont_.reset(CreateDialogFaceAt96Dpi(m_hWnd));
   if (faceFont_) {
-    for (int id : kFaceStatics) ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
+    for (int id : kFaceStatics)
+      ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
   }
 
   SetPage(kStartPage);
@@ -122,7 +123,8 @@ void CwznCheckerDlg2::SetUpButtons() {
 
 void CwznCheckerDlg2::PlaceStatics() {
   PlaceStaticsOnTop(m_hWnd, kStatics, std::size(kStatics));
-  for (const ControlPlacement& placed : kStatics) PaintStaticWithJapaneseLineBreaks(GetDlgItem(placed.controlId));
+  for (const ControlPlacement& placed : kStatics)
+    PaintStaticWithJapaneseLineBreaks(GetDlgItem(placed.controlId));
 }
 
 void CwznCheckerDlg2::SetPage(int page) {
@@ -187,4 +189,3 @@ void CwznCheckerDlg2::OnDestroy() {
   if (checkTimer_) ::KillTimer(m_hWnd, checkTimer_);
   checkTimer_ = 0;
 }
-

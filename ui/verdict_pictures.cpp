@@ -28,8 +28,10 @@ std::vector<PicturePlacement> VerdictPictures(const VerdictState& marks) {
   AddStateMark(&pictures, marks.displayMark, kGraphicsMark);
   // The picture is 136 wide; its last column stays off the page's frame.
   if (marks.cpuMark == 3) {
-    AddPicture(&pictures, IDB_MARK_CROSS_CAPTION, {kOtherMark.left, kOtherMark.top, kOtherMark.right - 1, kOtherMark.bottom});
+    AddPicture(&pictures, IDB_MARK_CROSS_CAPTION,
+               {kOtherMark.left, kOtherMark.top, kOtherMark.right - 1, kOtherMark.bottom});
   }
-  if (marks.overallMark >= 1 && marks.overallMark <= 3) AddPicture(&pictures, kBanners[marks.overallMark - 1], kBanner);
+  if (marks.overallMark >= 1 && marks.overallMark <= 3)
+    AddPicture(&pictures, kBanners[marks.overallMark - 1], kBanner);
   return pictures;
 }

@@ -75,7 +75,8 @@ namespace {
 
 bool IsOwnerDrawnButton(HWND window) {
   char className[16] = {};
-  if (!::GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0) return false;
+  if (!::GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
+    return false;
   return (::GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
 }
 
@@ -105,7 +106,8 @@ bool CDialog::PreTranslateInput(const MSG& message) {
   const HWND focus = ::GetFocus();
   if (!focus || ::GetParent(focus) != m_hWnd || !IsOwnerDrawnButton(focus)) return false;
   if (!::IsWindowVisible(focus) || !::IsWindowEnabled(focus)) return false;
-  ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+  ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(focus));
   return true;
 }
 
@@ -123,7 +125,8 @@ void CDialog::GotoDlgCtrl(HWND control) const {
 CFocusReturn::CFocusReturn() : control_(::GetFocus()) {}
 
 CFocusReturn::~CFocusReturn() {
-  if (!control_ || !::IsWindow(control_) || !::IsWindowVisible(control_) || !::IsWindowEnabled(control_)) return;
+  if (!control_ || !::IsWindow(control_) || !::IsWindowVisible(control_) || !::IsWindowEnabled(control_))
+    return;
   const HWND dialog = ::GetParent(control_);
   if (dialog) ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control_), TRUE);
 }

@@ -1,8 +1,7 @@
 // The real program as a keyboard user and a high-DPI notebook meet it: real
 // key events, and the screen's DPI set before the program starts.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -82,7 +81,8 @@ class KeyboardTest : public CheckerAppTest, public ::testing::WithParamInterface
 TEST_P(KeyboardTest, EnterTabAndEscapeWorkTheFocusedButtons) {
   const KeyboardCase& c = GetParam();
   UseSimulatedDriver();
-  CheckerProcess checker(WindowsPath(SEAMED_CHECKER_EXE), {Scenario(c.scenario), "SOLARIO_TEST_MEMORY_MB=4096"});
+  CheckerProcess checker(WindowsPath(SEAMED_CHECKER_EXE),
+                         {Scenario(c.scenario), "SOLARIO_TEST_MEMORY_MB=4096"});
   const HWND window = checker.WaitForMainWindow(kShowTimeout);
   ASSERT_TRUE(window);
   // Keys go to the window under the pointer on a display without a window
@@ -104,7 +104,8 @@ TEST_P(KeyboardTest, EnterTabAndEscapeWorkTheFocusedButtons) {
   for (int next : c.tabCycle) {
     ASSERT_TRUE(XPressKey("Tab"));
     EXPECT_TRUE(FocusBecomes(window, next)) << "Tab from " << previous << " to " << next;
-    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromNormalLook(window, previous) == 0; }, 3000)) << previous;
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromNormalLook(window, previous) == 0; }, 3000))
+        << previous;
     EXPECT_TRUE(WaitUntil([&] { return DifferencesFromNormalLook(window, next) > 0; }, 3000)) << next;
     previous = next;
   }
@@ -139,13 +140,18 @@ TEST_P(KeyboardTest, EnterTabAndEscapeWorkTheFocusedButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, KeyboardTest,
-    ::testing::Values(
-        KeyboardCase{"high_definition", "connector=5;protection=5", IDC_SHOW_DETAILS,
-                     {IDC_SAVE_REPORT, IDC_EXIT, IDC_SHOW_DETAILS}},
-        KeyboardCase{"no_hdcp", "connector=5;protection=5;hdcpTakes=0", IDC_OPEN_SOLUTION,
-                     {IDC_SAVE_REPORT, IDC_EXIT, IDC_OPEN_SOLUTION}},
-        KeyboardCase{"downscaled", "bus=4;connector=0;protection=4", IDC_SHOW_DETAILS,
-                     {IDC_OPEN_SOLUTION, IDC_SAVE_REPORT, IDC_EXIT, IDC_SHOW_DETAILS}}),
+    ::testing::Values(KeyboardCase{"high_definition",
+                                   "connector=5;protection=5",
+                                   IDC_SHOW_DETAILS,
+                                   {IDC_SAVE_REPORT, IDC_EXIT, IDC_SHOW_DETAILS}},
+                      KeyboardCase{"no_hdcp",
+                                   "connector=5;protection=5;hdcpTakes=0",
+                                   IDC_OPEN_SOLUTION,
+                                   {IDC_SAVE_REPORT, IDC_EXIT, IDC_OPEN_SOLUTION}},
+                      KeyboardCase{"downscaled",
+                                   "bus=4;connector=0;protection=4",
+                                   IDC_SHOW_DETAILS,
+                                   {IDC_OPEN_SOLUTION, IDC_SAVE_REPORT, IDC_EXIT, IDC_SHOW_DETAILS}}),
     [](const ::testing::TestParamInfo<KeyboardCase>& info) { return std::string(info.param.name); });
 
 // The box around what a window shows in `area` other than the page's
@@ -177,7 +183,8 @@ class ScreenDpiTest : public CheckerAppTest, public ::testing::WithParamInterfac
     for (int id : {IDC_OS_STATUS, IDC_MEMORY_STATUS, IDC_DISPLAY_MESSAGE, IDC_CPU_MESSAGE}) {
       RECT rect = ControlClientRect(window, id);
       if (id == IDC_DISPLAY_MESSAGE) rect = kDisplayMessageLeft;
-      EXPECT_LT(InkBox(window, IDB_RESULT_PAGE, rect).bottom, rect.bottom - 1) << id << " at " << dpi << " DPI";
+      EXPECT_LT(InkBox(window, IDB_RESULT_PAGE, rect).bottom, rect.bottom - 1)
+          << id << " at " << dpi << " DPI";
     }
     if (ControlVisible(window, IDC_OPEN_SOLUTION)) {
       // The message's rows beside the solution button leave a glyph's width
@@ -197,7 +204,8 @@ class ScreenDpiTest : public CheckerAppTest, public ::testing::WithParamInterfac
 
 TEST_P(ScreenDpiTest, ResultPageIsTheSamePixelsAt120And144Dpi) {
   UseSimulatedDriver();
-  const std::string row = std::string(GetParam()).find("hdcpTakes") == std::string::npos ? "high-definition" : "no-hdcp";
+  const std::string row =
+      std::string(GetParam()).find("hdcpTakes") == std::string::npos ? "high-definition" : "no-hdcp";
   const Pixels at96 = ResultPageAt(96, row);
   ASSERT_EQ(at96.width, 940);
   for (DWORD dpi : {120u, 144u}) {
@@ -208,7 +216,8 @@ TEST_P(ScreenDpiTest, ResultPageIsTheSamePixelsAt120And144Dpi) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ScreenDpiTest,
-                         ::testing::Values("connector=5;protection=5", "connector=5;protection=5;hdcpTakes=0"),
+                         ::testing::Values("connector=5;protection=5",
+                                           "connector=5;protection=5;hdcpTakes=0"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                            return std::string(info.index == 0 ? "high_definition" : "no_hdcp");
                          });

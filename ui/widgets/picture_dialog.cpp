@@ -21,7 +21,8 @@ void CPictureDialog::LoadPictures(const int* pictureIds, size_t count, BOOL inBa
 }
 
 void CPictureDialog::SetUpButtons(const PictureButton* buttons, size_t count) {
-  for (size_t i = 0; i < count; ++i) SetUpPictureButton(*buttons[i].button, buttons[i].stripId, this, buttons[i].placement);
+  for (size_t i = 0; i < count; ++i)
+    SetUpPictureButton(*buttons[i].button, buttons[i].stripId, this, buttons[i].placement);
 }
 
 void CPictureDialog::OnPaint() {
