@@ -68,6 +68,9 @@ TEST(VersionInfo, TheShippedProgramsManifestRunsAsInvokerUnderItsVersion) {
   FreeLibrary(module);
   EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos);
   EXPECT_NE(manifest.find("name=\"Lumora.Solario.qorChecker\" version=\"5.0.0.7567\""), std::string::npos) << manifest;
+  // The pages are laid out in pixels at every DPI: no stretching by the system.
+  EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
+            std::string::npos);
 }
 
 TEST(VersionInfo, OurResourceHasTheFixedPartAndOneJapaneseTranslation) {
