@@ -7,29 +7,29 @@ enum DisplayCategory { kHighDefinition, kDownscaled, kNotDisplayable };
 struct DisplayRow {
   int32_t JudgeResult::*flag;
   const char* message;
-  int displayMark;
+  Mark displayMark;
   int solutionPage;
   bool mayEnableDetails;
 };
 
 // The first row whose flag is set decides; the order is the judgement's.
 const DisplayRow kDisplayRows[] = {
-    {&JudgeResult::ngOverlay, "オーバーレイ表示が使えません", 3, 2, false},
-    {&JudgeResult::ngCopp, "グラフィック機能がCOPPに対応していません", 3, 3, false},
-    {&JudgeResult::ngHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", 3, 8, false},
-    {&JudgeResult::ngCgmsa, "グラフィック環境がCGMSに対応していません", 3, 7, false},
-    {&JudgeResult::analogVgaOutput, "52万画素ダウンスケーリングにて表示されます", 2, 1, true},
+    {&JudgeResult::ngOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, false},
+    {&JudgeResult::ngCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, false},
+    {&JudgeResult::ngHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8, false},
+    {&JudgeResult::ngCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, false},
+    {&JudgeResult::analogVgaOutput, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, true},
 };
 
 struct MemoryRow {
   const char* status;
-  int mark;
+  Mark mark;
 };
 
 const MemoryRow kMemoryRows[] = {
-    {"推奨環境です", 1},
-    {"必須環境です", 2},
-    {"メモリの増設が必要です  2048MB 以上必要です", 3},
+    {"推奨環境です", kMarkDoubleCircle},
+    {"必須環境です", kMarkCircle},
+    {"メモリの増設が必要です  2048MB 以上必要です", kMarkCross},
 };
 
 // 44 blanks and 16 ideographic spaces push the message onto the second line
@@ -59,7 +59,7 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
 
   view.osText = environment.osName;
   view.osStatus = "対応しています";
-  view.marks.osMark = 1;
+  view.marks.osMark = kMarkDoubleCircle;
 
   view.memoryText = environment.memoryText;
   if (environment.memoryClass >= 0 && environment.memoryClass <= 2) {
@@ -70,13 +70,13 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
 
   if (view.isPentium4) {
     view.cpuMessage = "対応外のCPUです";
-    view.marks.cpuMark = 3;
+    view.marks.cpuMark = kMarkCross;
   }
 
   if (category == kHighDefinition) {
     view.detailsEnabled = true;
     view.displayMessage = HighDefinitionMessage();
-    view.marks.displayMark = 1;
+    view.marks.displayMark = kMarkDoubleCircle;
   } else {
     for (const DisplayRow& row : kDisplayRows) {
       if (!(judge.*row.flag)) continue;
@@ -88,6 +88,7 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
     }
     view.solutionVisible = true;
   }
-  view.marks.overallMark = overall + 1;
+  // Classes 0, 1, 2 show as the double circle, the circle and the cross.
+  view.marks.overallMark = kMarkDoubleCircle + overall;
   return view;
 }
