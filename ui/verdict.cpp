@@ -1,25 +1,38 @@
 #include "ui/verdict.h"
 
+#include <vector>
+
+#include "ui/overall_class.h"
+
 namespace {
 
 enum DisplayCategory { kHighDefinition, kDownscaled, kNotDisplayable };
 
 struct DisplayRow {
-  int32_t JudgeResult::*flag;
+  DisplayFactor factor;
   const char* message;
   Mark displayMark;
   int solutionPage;
   bool mayEnableDetails;
 };
 
-// The first row whose flag is set decides; the order is the judgement's.
-const DisplayRow kDisplayRows[] = {
-    {&JudgeResult::ngOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, false},
-    {&JudgeResult::ngCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, false},
-    {&JudgeResult::ngHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8, false},
-    {&JudgeResult::ngCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, false},
-    {&JudgeResult::analogVgaOutput, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, true},
+// One row per DisplayFactor, in its order.
+constexpr DisplayRow kDisplayRows[] = {
+    {kFactorOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, false},
+    {kFactorCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, false},
+    {kFactorHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8, false},
+    {kFactorCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, false},
+    {kFactorAnalogVga, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, true},
 };
+
+constexpr bool RowsFollowFactors() {
+  int factor = 0;
+  for (const DisplayRow& row : kDisplayRows) {
+    if (row.factor != factor++) return false;
+  }
+  return factor == kDisplayFactorCount;
+}
+static_assert(RowsFollowFactors(), "kDisplayRows holds one row per DisplayFactor, in its order");
 
 struct MemoryRow {
   const char* status;
@@ -54,8 +67,7 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
   const DisplayCategory category = judge.displayNg           ? kNotDisplayable
                                    : judge.displayDownscaled ? kDownscaled
                                                              : kHighDefinition;
-  int overall = category == kNotDisplayable ? 2 : category == kDownscaled ? 1 : 0;
-  if (environment.memoryShort || view.isPentium4) overall = 2;
+  const int overall = PageOverallClass(judge, environment.memoryShort != 0, view.isPentium4 != 0);
 
   view.osText = environment.osName;
   view.osStatus = "対応しています";
@@ -78,13 +90,13 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
     view.displayMessage = HighDefinitionMessage();
     view.marks.displayMark = kMarkDoubleCircle;
   } else {
-    for (const DisplayRow& row : kDisplayRows) {
-      if (!(judge.*row.flag)) continue;
+    const std::vector<DisplayFactor> factors = SetDisplayFactors(judge);
+    if (!factors.empty()) {
+      const DisplayRow& row = kDisplayRows[factors.front()];
       view.displayMessage = row.message;
       view.marks.displayMark = row.displayMark;
       view.marks.solutionPage = row.solutionPage;
       view.detailsEnabled = row.mayEnableDetails && overall != 2;
-      break;
     }
     view.solutionVisible = true;
   }
