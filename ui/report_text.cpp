@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "ui/overall_class.h"
 #include "ui/string_resource.h"
@@ -100,7 +101,7 @@ ReportStrings LoadReportStrings(HINSTANCE module) {
 std::string ComposeReport(const EnvironmentInfo& env, const ReportStrings& strings,
                           const std::string& fileVersion, const std::string& legalCopyright) {
   std::string out;
-  out += "---- ソラリオ for UT-750　 判定結果 ---- " + env.checkTime + kCrLf;
+  out += "---- " PROGRAM_TITLE "　 判定結果 ---- " + env.checkTime + kCrLf;
   out += kCrLf;
   const int overall = ReportOverallClass(env.judge, env.memoryShort != 0, env.isPentium4 != 0);
   out += std::string(kOverallTexts[overall]) + kCrLf;
