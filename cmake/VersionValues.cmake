@@ -1,6 +1,7 @@
 # Reads the program's version texts from res/version_values.h, the one place
-# they are written, into VERSION_* variables of the caller's scope. A text
-# given there by the name of a res/program_names.h text takes that text.
+# they are written, into VERSION_* variables of the caller's scope, and the
+# texts of res/program_names.h (PROGRAM_TITLE, ...) under their own names. A
+# version text given by the name of a program_names.h text takes that text.
 function(read_version_values)
   set(names_header ${CMAKE_SOURCE_DIR}/res/program_names.h)
   set(header ${CMAKE_SOURCE_DIR}/res/version_values.h)
@@ -9,6 +10,7 @@ function(read_version_values)
   foreach(line IN LISTS name_lines)
     string(REGEX MATCH "^#define ([A-Z_]+) \"(.*)\"$" unused "${line}")
     set(name_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+    set(${CMAKE_MATCH_1} "${CMAKE_MATCH_2}" PARENT_SCOPE)
   endforeach()
   file(STRINGS ${header} lines ENCODING UTF-8 REGEX "^#define VERSION_[A-Z_]+ (\".*\"|[A-Z_]+)$")
   foreach(line IN LISTS lines)
