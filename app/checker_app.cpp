@@ -8,6 +8,7 @@
 
 #include "handles/message_box.h"
 #include "probe/os_probes.h"
+#include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"
 #include "ui/string_resource.h"
@@ -43,7 +44,7 @@ void PrepareDialogFacilities() {
 
 }  // namespace
 
-CwznCheckerApp::CwznCheckerApp() { m_pszAppName = "ソラリオ for UT-750"; }
+CwznCheckerApp::CwznCheckerApp() { m_pszAppName = PROGRAM_TITLE; }
 
 CwznCheckerApp::~CwznCheckerApp() = default;
 

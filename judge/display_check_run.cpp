@@ -2,16 +2,15 @@
 
 #include "copp/copp_queries.h"
 #include "copp/copp_session.h"
+#include "copp/copp_wire.h"
 #include "copp/renderer_graph.h"
 #include "judge/judge_flow.h"
 #include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
+#include "res/resource_ids.h"
 
 namespace {
 
-constexpr int kVideoControlId = 1001;
-constexpr uint32_t kProtectionHdcp = 1;
-constexpr uint32_t kProtectionCgmsa = 4;
 // How long the driver gets to switch HDCP on before the level is read back.
 DWORD g_hdcpSettleMilliseconds = 1000;
 
@@ -61,8 +60,8 @@ bool CollectCoppData(DisplayCheckRecord* record, uint32_t* scratchFlags) {
       AsksRetry(CoppGetConnectorType(&record->connectorType, scratchFlags)) ||
       AsksRetry(CoppGetProtectionTypes(&record->protectionTypes, scratchFlags)))
     return false;
-  if ((record->protectionTypes & kProtectionHdcp) && !TestHdcpSet(record, scratchFlags)) return false;
-  if ((record->protectionTypes & kProtectionCgmsa) && !TestCgmsaSet(record, scratchFlags)) return false;
+  if ((record->protectionTypes & kCoppProtectionHdcp) && !TestHdcpSet(record, scratchFlags)) return false;
+  if ((record->protectionTypes & kCoppProtectionCgmsa) && !TestCgmsaSet(record, scratchFlags)) return false;
   return true;
 }
 
@@ -99,7 +98,7 @@ int CollectFromDX7(DisplayCheckRecord* record) {
   record->coppOk = 0;
   record->busType = 0;
   record->connectorType = 0xFFFFFFFF;
-  record->protectionTypes = 0x80000000;
+  record->protectionTypes = kCoppProtectionUnknown;
   record->hdcpGlobalLevel = 0;
   record->hdcpLocalLevel = 0;
   record->hdcpSetOk = 0;
@@ -148,7 +147,7 @@ int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uin
   *record = DisplayCheckRecord{};
   record->mainWindow = g_displayCheckMainWindow;
   record->videoWindow =
-      g_displayCheckMainWindow ? GetDlgItem(g_displayCheckMainWindow, kVideoControlId) : nullptr;
+      g_displayCheckMainWindow ? GetDlgItem(g_displayCheckMainWindow, IDC_VIDEO_WINDOW) : nullptr;
 
   CollectFromDD7(record);
 

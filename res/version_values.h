@@ -1,5 +1,7 @@
 #pragma once
 
+#include "res/program_names.h"
+
 // The program's version, in the one place both the version resource and the
 // code take it from. The texts are UTF-8 here: the resource compiler reads
 // them as such, and narrow C++ literals turn them into code page 932.
@@ -9,7 +11,7 @@
 #define VERSION_FILE_TEXT "5, 0, 0, 7567"
 #define VERSION_PRODUCT_TEXT "7, 0, 0, 0"
 
-#define VERSION_FILE_DESCRIPTION "ソラリオ for UT-750"
+#define VERSION_FILE_DESCRIPTION PROGRAM_TITLE
 #define VERSION_INTERNAL_NAME "qorChecker.exe"
 #define VERSION_ORIGINAL_FILENAME "qorChecker.exe"
 #define VERSION_PRODUCT_NAME "Lumora"

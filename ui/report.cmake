@@ -2,4 +2,4 @@
 # string-table reader the dialogs share with it.
 add_library(report STATIC ${CMAKE_CURRENT_LIST_DIR}/report_text.cpp ${CMAKE_CURRENT_LIST_DIR}/report_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/string_resource.cpp ${CMAKE_CURRENT_LIST_DIR}/save_dialog_name_limit.cpp)
-target_link_libraries(report PUBLIC handles judge cp932_text project_options comdlg32 ole32 uuid)
+target_link_libraries(report PUBLIC handles judge ui_logic cp932_text project_options comdlg32 ole32 uuid)

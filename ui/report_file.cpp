@@ -7,12 +7,18 @@
 
 #include "handles/message_box.h"
 #include "handles/owner.h"
+#include "res/program_names.h"
 #include "text/cp932_text.h"
 #include "ui/save_dialog_name_limit.h"
 
+// Two steps, so that the macro's literal is pasted onto L rather than its name.
+#define WIDE_TEXT_(text) L##text
+#define WIDE_TEXT(text) WIDE_TEXT_(text)
+
 namespace {
 
-const char kInitialName[] = "qorChekerLog.txt";
+const char kInitialName[] = REPORT_FILE_NAME;
+const wchar_t kWideInitialName[] = WIDE_TEXT(REPORT_FILE_NAME);
 
 // Characters the ANSI code page cannot hold become '?', which no file name
 // may contain, so such a path fails to open instead of naming another file.
@@ -43,7 +49,7 @@ DialogAnswer AskWithItemDialog(HWND owner, std::string* path) {
   // read-only file be chosen, and the save then fails with its own box.
   options = (options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM) & ~FOS_NOREADONLYRETURN;
   if (FAILED(dialog->SetOptions(options)) || FAILED(dialog->SetFileTypes(1, &filter)) ||
-      FAILED(dialog->SetFileName(L"qorChekerLog.txt"))) {
+      FAILED(dialog->SetFileName(kWideInitialName))) {
     return DialogAnswer::kUnavailable;
   }
   SaveDialogNameLimit nameLimit;
@@ -139,5 +145,5 @@ void ShowReportSaveFailedBox(HWND owner, const std::string& path) {
   const std::string text =
       "レポートファイルを保存できませんでした。\r\n\r\n" + path +
       "\r\n\r\n保存先のフォルダーに書き込めるか、ファイルが読み取り専用でないかをご確認ください。";
-  ShowMessageBox(owner, text.c_str(), "ソラリオ for UT-750", MB_OK | MB_ICONERROR);
+  ShowMessageBox(owner, text.c_str(), PROGRAM_TITLE, MB_OK | MB_ICONERROR);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// Asks where to save the report: initial name "qorChekerLog.txt", the one
+// Asks where to save the report: initial name REPORT_FILE_NAME, the one
 // text-file filter, and confirmation before an existing file is replaced.
 // The path comes back as code page 932. False when the user cancels.
 bool AskReportPath(HWND owner, std::string* path);

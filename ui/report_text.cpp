@@ -1,6 +1,10 @@
 #include "ui/report_text.h"
 
+#include <vector>
+
+#include "res/program_names.h"
 #include "res/resource_ids.h"
+#include "ui/overall_class.h"
 #include "ui/string_resource.h"
 
 namespace {
@@ -30,21 +34,15 @@ const char* const kMemoryTexts[3] = {
     "Ｘ  メモリが不足しています。2048MB 以上必要です。",
 };
 
-const char kCheckSpecLine[] = "                        : ※お考えの製品の必要スペックをご確認ください。\r\n";
+// The report's text for each failure factor, in DisplayFactor's order.
+const std::string ReportStrings::*const kFailureTexts[kFailureFactorCount] = {
+    &ReportStrings::ngOverlay,
+    &ReportStrings::ngCopp,
+    &ReportStrings::ngHdcp,
+    &ReportStrings::ngCgmsa,
+};
 
-int OverallIndex(const EnvironmentInfo& env) {
-  const JudgeResult& judge = env.judge;
-  int index = 2;
-  if (judge.displayNg) {
-    index = 2;
-  } else if (judge.displayDownscaled) {
-    index = 1;
-  } else if (judge.displayOk) {
-    index = 0;
-  }
-  if (env.memoryShort || env.isPentium4) index = 2;
-  return index;
-}
+const char kCheckSpecLine[] = "                        : ※お考えの製品の必要スペックをご確認ください。\r\n";
 
 int MemoryIndex(int memoryClass) {
   if (memoryClass == 0) return 0;
@@ -65,22 +63,16 @@ void AppendConnectionBlock(std::string* out, const JudgeResult& judge, const Rep
     *out += "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
     return;
   }
-  const struct {
-    int32_t flag;
-    const std::string* text;
-  } factors[] = {
-      {judge.ngOverlay, &strings.ngOverlay},
-      {judge.ngCopp, &strings.ngCopp},
-      {judge.ngHdcp, &strings.ngHdcp},
-      {judge.ngCgmsa, &strings.ngCgmsa},
-  };
-  if (judge.ngOverlay || judge.ngCopp || judge.ngHdcp || judge.ngCgmsa) {
+  std::vector<DisplayFactor> failures;
+  for (const DisplayFactor factor : SetDisplayFactors(judge)) {
+    if (factor < kFailureFactorCount) failures.push_back(factor);
+  }
+  if (!failures.empty()) {
     *out += "                        :  × \r\n";
     bool first = true;
-    for (const auto& factor : factors) {
-      if (!factor.flag) continue;
+    for (const DisplayFactor factor : failures) {
       if (!first) *out += "                         また、\r\n";
-      *out += *factor.text;
+      *out += strings.*kFailureTexts[factor];
       first = false;
     }
     return;
@@ -109,9 +101,10 @@ ReportStrings LoadReportStrings(HINSTANCE module) {
 std::string ComposeReport(const EnvironmentInfo& env, const ReportStrings& strings,
                           const std::string& fileVersion, const std::string& legalCopyright) {
   std::string out;
-  out += "---- ソラリオ for UT-750　 判定結果 ---- " + env.checkTime + kCrLf;
+  out += "---- " PROGRAM_TITLE "　 判定結果 ---- " + env.checkTime + kCrLf;
   out += kCrLf;
-  out += std::string(kOverallTexts[OverallIndex(env)]) + kCrLf;
+  const int overall = ReportOverallClass(env.judge, env.memoryShort != 0, env.isPentium4 != 0);
+  out += std::string(kOverallTexts[overall]) + kCrLf;
   out += kCrLf;
   out += kCrLf;
   out += "ご利用環境と判定結果\r\n";

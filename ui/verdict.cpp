@@ -1,35 +1,48 @@
 #include "ui/verdict.h"
 
+#include <vector>
+
+#include "ui/overall_class.h"
+
 namespace {
 
 enum DisplayCategory { kHighDefinition, kDownscaled, kNotDisplayable };
 
 struct DisplayRow {
-  int32_t JudgeResult::*flag;
+  DisplayFactor factor;
   const char* message;
-  int displayMark;
+  Mark displayMark;
   int solutionPage;
   bool mayEnableDetails;
 };
 
-// The first row whose flag is set decides; the order is the judgement's.
-const DisplayRow kDisplayRows[] = {
-    {&JudgeResult::ngOverlay, "オーバーレイ表示が使えません", 3, 2, false},
-    {&JudgeResult::ngCopp, "グラフィック機能がCOPPに対応していません", 3, 3, false},
-    {&JudgeResult::ngHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", 3, 8, false},
-    {&JudgeResult::ngCgmsa, "グラフィック環境がCGMSに対応していません", 3, 7, false},
-    {&JudgeResult::analogVgaOutput, "52万画素ダウンスケーリングにて表示されます", 2, 1, true},
+// One row per DisplayFactor, in its order.
+constexpr DisplayRow kDisplayRows[] = {
+    {kFactorOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, false},
+    {kFactorCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, false},
+    {kFactorHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8, false},
+    {kFactorCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, false},
+    {kFactorAnalogVga, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, true},
 };
+
+constexpr bool RowsFollowFactors() {
+  int factor = 0;
+  for (const DisplayRow& row : kDisplayRows) {
+    if (row.factor != factor++) return false;
+  }
+  return factor == kDisplayFactorCount;
+}
+static_assert(RowsFollowFactors(), "kDisplayRows holds one row per DisplayFactor, in its order");
 
 struct MemoryRow {
   const char* status;
-  int mark;
+  Mark mark;
 };
 
 const MemoryRow kMemoryRows[] = {
-    {"推奨環境です", 1},
-    {"必須環境です", 2},
-    {"メモリの増設が必要です  2048MB 以上必要です", 3},
+    {"推奨環境です", kMarkDoubleCircle},
+    {"必須環境です", kMarkCircle},
+    {"メモリの増設が必要です  2048MB 以上必要です", kMarkCross},
 };
 
 // 44 blanks and 16 ideographic spaces push the message onto the second line
@@ -54,12 +67,11 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
   const DisplayCategory category = judge.displayNg           ? kNotDisplayable
                                    : judge.displayDownscaled ? kDownscaled
                                                              : kHighDefinition;
-  int overall = category == kNotDisplayable ? 2 : category == kDownscaled ? 1 : 0;
-  if (environment.memoryShort || view.isPentium4) overall = 2;
+  const int overall = PageOverallClass(judge, environment.memoryShort != 0, view.isPentium4 != 0);
 
   view.osText = environment.osName;
   view.osStatus = "対応しています";
-  view.marks.osMark = 1;
+  view.marks.osMark = kMarkDoubleCircle;
 
   view.memoryText = environment.memoryText;
   if (environment.memoryClass >= 0 && environment.memoryClass <= 2) {
@@ -70,24 +82,25 @@ VerdictView ComposeVerdict(const EnvironmentInfo& environment) {
 
   if (view.isPentium4) {
     view.cpuMessage = "対応外のCPUです";
-    view.marks.cpuMark = 3;
+    view.marks.cpuMark = kMarkCross;
   }
 
   if (category == kHighDefinition) {
     view.detailsEnabled = true;
     view.displayMessage = HighDefinitionMessage();
-    view.marks.displayMark = 1;
+    view.marks.displayMark = kMarkDoubleCircle;
   } else {
-    for (const DisplayRow& row : kDisplayRows) {
-      if (!(judge.*row.flag)) continue;
+    const std::vector<DisplayFactor> factors = SetDisplayFactors(judge);
+    if (!factors.empty()) {
+      const DisplayRow& row = kDisplayRows[factors.front()];
       view.displayMessage = row.message;
       view.marks.displayMark = row.displayMark;
       view.marks.solutionPage = row.solutionPage;
       view.detailsEnabled = row.mayEnableDetails && overall != 2;
-      break;
     }
     view.solutionVisible = true;
   }
-  view.marks.overallMark = overall + 1;
+  // Classes 0, 1, 2 show as the double circle, the circle and the cross.
+  view.marks.overallMark = kMarkDoubleCircle + overall;
   return view;
 }

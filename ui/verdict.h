@@ -4,13 +4,16 @@
 
 #include "ui/environment_info.h"
 
-// The marks and the guide page of the result page. A mark of 0 is not drawn.
+// The marks the result page draws; the numbers are what VerdictState holds.
+enum Mark { kMarkNone = 0, kMarkDoubleCircle = 1, kMarkCircle = 2, kMarkCross = 3 };
+
+// The marks and the guide page of the result page. kMarkNone is not drawn.
 struct VerdictState {
-  int osMark = 0;       // 1
-  int memoryMark = 0;   // 1 recommended, 2 required minimum, 3 insufficient
-  int cpuMark = 0;      // 3 for an unsupported processor
-  int displayMark = 0;  // 1 high definition, 2 downscaled, 3 not displayable
-  int overallMark = 0;  // 1 fully suitable, 2 with limits, 3 not suitable
+  int osMark = kMarkNone;       // double circle
+  int memoryMark = kMarkNone;   // double circle recommended, circle required minimum, cross insufficient
+  int cpuMark = kMarkNone;      // cross for an unsupported processor
+  int displayMark = kMarkNone;  // double circle high definition, circle downscaled, cross not displayable
+  int overallMark = kMarkNone;  // double circle fully suitable, circle with limits, cross not suitable
   int solutionPage = 0;
 };
 

@@ -20,6 +20,7 @@ import controls  # noqa: E402
 import layout  # noqa: E402
 import mark  # noqa: E402
 import palette  # noqa: E402
+import resource_ids as ids  # noqa: E402
 
 ICON_SIZES = (16, 32, 48)
 
@@ -32,9 +33,9 @@ def _Under(pictures, pictureId):
 def DrawAll():
     """RGB pictures by resource id, before they share one palette."""
     pictures = {
-        237: backgrounds.ResultPage(),
-        226: backgrounds.StartPage(),
-        235: backgrounds.DetailPage(),
+        ids.IDB_RESULT_PAGE: backgrounds.ResultPage(),
+        ids.IDB_START_PAGE: backgrounds.StartPage(),
+        ids.IDB_DETAIL_BACKGROUND: backgrounds.DetailPage(),
     }
 
     def Under(pictureId):
@@ -43,22 +44,22 @@ def DrawAll():
     captionTop = layout.RESULT_CAPTIONS[-1][1] - layout.GRAPHICS_MARK[1] + (
         layout.OTHER_TEXT[1] - layout.DISPLAY_TEXT[1])
     pictures.update({
-        230: controls.PrimaryButton((210, 40), Under(230), "判定開始", 16),
-        232: controls.SaveButton((200, 36), Under(232)),
-        233: controls.PrimaryButton((250, 40), Under(233), "詳細を確認", 15),
-        240: controls.CloseButton(Under(240)),
-        241: controls.SolutionButton((160, 36), Under(241)),
-        249: controls.LinkButton((210, 40), Under(249), "UT-750 (USBタイプ)"),
-        250: controls.LinkButton((210, 40), Under(250), "PCIタイプ"),
-        238: controls.CloseButton(Under(238)),
-        239: controls.SaveButton((200, 36), Under(239)),
-        242: controls.Mark("double", Under(242)),
-        243: controls.Mark("circle", Under(243)),
-        244: controls.Mark("cross", Under(244)),
-        245: controls.CrossWithCaption(Under(245), captionTop),
-        246: controls.Banner("double", Under(246)),
-        247: controls.Banner("circle", Under(247)),
-        248: controls.Banner("cross", Under(248)),
+        ids.IDB_START_BUTTON: controls.PrimaryButton((210, 40), Under(ids.IDB_START_BUTTON), "判定開始", 16),
+        ids.IDB_SAVE_BUTTON: controls.SaveButton((200, 36), Under(ids.IDB_SAVE_BUTTON)),
+        ids.IDB_DETAILS_BUTTON: controls.PrimaryButton((250, 40), Under(ids.IDB_DETAILS_BUTTON), "詳細を確認", 15),
+        ids.IDB_EXIT_BUTTON: controls.CloseButton(Under(ids.IDB_EXIT_BUTTON)),
+        ids.IDB_SOLUTION_BUTTON: controls.SolutionButton((160, 36), Under(ids.IDB_SOLUTION_BUTTON)),
+        ids.IDB_USB_TYPE_BUTTON: controls.LinkButton((210, 40), Under(ids.IDB_USB_TYPE_BUTTON), "UT-750 (USBタイプ)"),
+        ids.IDB_PCI_TYPE_BUTTON: controls.LinkButton((210, 40), Under(ids.IDB_PCI_TYPE_BUTTON), "PCIタイプ"),
+        ids.IDB_DETAIL_CLOSE_BUTTON: controls.CloseButton(Under(ids.IDB_DETAIL_CLOSE_BUTTON)),
+        ids.IDB_DETAIL_SAVE_BUTTON: controls.SaveButton((200, 36), Under(ids.IDB_DETAIL_SAVE_BUTTON)),
+        ids.IDB_MARK_DOUBLE_CIRCLE: controls.Mark("double", Under(ids.IDB_MARK_DOUBLE_CIRCLE)),
+        ids.IDB_MARK_CIRCLE: controls.Mark("circle", Under(ids.IDB_MARK_CIRCLE)),
+        ids.IDB_MARK_CROSS: controls.Mark("cross", Under(ids.IDB_MARK_CROSS)),
+        ids.IDB_MARK_CROSS_CAPTION: controls.CrossWithCaption(Under(ids.IDB_MARK_CROSS_CAPTION), captionTop),
+        ids.IDB_BANNER_SUITABLE: controls.Banner("double", Under(ids.IDB_BANNER_SUITABLE)),
+        ids.IDB_BANNER_LIMITED: controls.Banner("circle", Under(ids.IDB_BANNER_LIMITED)),
+        ids.IDB_BANNER_UNSUITABLE: controls.Banner("cross", Under(ids.IDB_BANNER_UNSUITABLE)),
     })
     for pictureId, picture in pictures.items():
         if picture.size != layout.SIZES[pictureId]:

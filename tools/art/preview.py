@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import canvas  # noqa: E402
 import layout  # noqa: E402
+import resource_ids as ids  # noqa: E402
 
 BLACK = (0, 0, 0)
 RED = (255, 0, 0)
@@ -41,16 +42,16 @@ def _Static(image, box, text, colour):
         y += 15
 
 
-def ResultPreview(bmpDir, marks=(242, 243, 242)):
-    page = _Load(bmpDir, 237)
+def ResultPreview(bmpDir, marks=(ids.IDB_MARK_DOUBLE_CIRCLE, ids.IDB_MARK_CIRCLE, ids.IDB_MARK_DOUBLE_CIRCLE)):
+    page = _Load(bmpDir, ids.IDB_RESULT_PAGE)
     for pictureId, box in zip(marks, (layout.OS_MARK, layout.MEMORY_MARK, layout.GRAPHICS_MARK)):
         page.paste(_Load(bmpDir, pictureId), box[:2])
-    page.paste(_Load(bmpDir, 245), layout.OTHER_MARK[:2])
-    page.paste(_Load(bmpDir, 246), layout.BANNER[:2])
-    page.paste(_Frame(bmpDir, 233), layout.DETAILS_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 241), layout.SOLUTION_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 232), layout.SAVE_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 240), layout.EXIT_BUTTON[:2])
+    page.paste(_Load(bmpDir, ids.IDB_MARK_CROSS_CAPTION), layout.OTHER_MARK[:2])
+    page.paste(_Load(bmpDir, ids.IDB_BANNER_SUITABLE), layout.BANNER[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_DETAILS_BUTTON), layout.DETAILS_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_SOLUTION_BUTTON), layout.SOLUTION_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_SAVE_BUTTON), layout.SAVE_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_EXIT_BUTTON), layout.EXIT_BUTTON[:2])
     _Static(page, layout.OS_NAME_TEXT, "Windows XP Professional Service Pack 3", BLACK)
     _Static(page, layout.OS_STATUS_TEXT, "対応しています。", BLACK)
     _Static(page, layout.MEMORY_TEXT, "2048 MB", BLACK)
@@ -62,27 +63,27 @@ def ResultPreview(bmpDir, marks=(242, 243, 242)):
 
 
 def StartPreview(bmpDir):
-    page = _Load(bmpDir, 226)
-    page.paste(_Frame(bmpDir, 230), layout.START_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 240), layout.EXIT_BUTTON[:2])
+    page = _Load(bmpDir, ids.IDB_START_PAGE)
+    page.paste(_Frame(bmpDir, ids.IDB_START_BUTTON), layout.START_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_EXIT_BUTTON), layout.EXIT_BUTTON[:2])
     _Static(page, layout.PROGRESS_TEXT, "判定中 10%", BLACK)
     return page
 
 
 def DetailPreview(bmpDir):
-    page = _Load(bmpDir, 235)
-    page.paste(_Frame(bmpDir, 249), layout.USB_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 250), layout.PCI_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 238), layout.DETAIL_CLOSE_BUTTON[:2])
-    page.paste(_Frame(bmpDir, 239), layout.DETAIL_SAVE_BUTTON[:2])
+    page = _Load(bmpDir, ids.IDB_DETAIL_BACKGROUND)
+    page.paste(_Frame(bmpDir, ids.IDB_USB_TYPE_BUTTON), layout.USB_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_PCI_TYPE_BUTTON), layout.PCI_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_DETAIL_CLOSE_BUTTON), layout.DETAIL_CLOSE_BUTTON[:2])
+    page.paste(_Frame(bmpDir, ids.IDB_DETAIL_SAVE_BUTTON), layout.DETAIL_SAVE_BUTTON[:2])
     _Static(page, layout.DETAIL_CPU_TEXT, "Intel(R) Core(TM)2 Duo CPU E8400 @ 3.00GHz (2 コア)", BLACK)
     _Static(page, layout.DETAIL_GRAPHICS_TEXT, "NVIDIA GeForce 9600 GT", BLACK)
     _Static(page, layout.DETAIL_VRAM_TEXT, "512 MB", BLACK)
     return page
 
 
-def Sheet(bmpDir, ids, scale=2, gap=8, background=(200, 200, 200)):
-    pictures = [_Load(bmpDir, i) for i in ids]
+def Sheet(bmpDir, pictureIds, scale=2, gap=8, background=(200, 200, 200)):
+    pictures = [_Load(bmpDir, i) for i in pictureIds]
     width = sum(p.width for p in pictures) + gap * (len(pictures) + 1)
     height = max(p.height for p in pictures) + 2 * gap
     sheet = Image.new("RGB", (width, height), background)
@@ -100,14 +101,19 @@ def main(argv):
     bmpDir, out = argv[1], argv[2]
     os.makedirs(out, exist_ok=True)
     ResultPreview(bmpDir).save(os.path.join(out, "result.png"))
-    ResultPreview(bmpDir, (243, 244, 244)).save(os.path.join(out, "result_ng.png"))
+    ResultPreview(bmpDir, (ids.IDB_MARK_CIRCLE, ids.IDB_MARK_CROSS, ids.IDB_MARK_CROSS)).save(
+        os.path.join(out, "result_ng.png"))
     StartPreview(bmpDir).save(os.path.join(out, "start.png"))
     DetailPreview(bmpDir).save(os.path.join(out, "detail.png"))
-    Sheet(bmpDir, (230, 233, 249, 250)).save(os.path.join(out, "buttons_large.png"))
-    Sheet(bmpDir, (232, 239, 241, 240, 238)).save(os.path.join(out, "buttons_small.png"))
-    Sheet(bmpDir, (242, 243, 244, 245), scale=3).save(os.path.join(out, "marks.png"))
-    Sheet(bmpDir, (246, 247, 248)).save(os.path.join(out, "banners.png"))
-    for pictureId in (226, 235, 237):
+    Sheet(bmpDir, (ids.IDB_START_BUTTON, ids.IDB_DETAILS_BUTTON, ids.IDB_USB_TYPE_BUTTON,
+                   ids.IDB_PCI_TYPE_BUTTON)).save(os.path.join(out, "buttons_large.png"))
+    Sheet(bmpDir, (ids.IDB_SAVE_BUTTON, ids.IDB_DETAIL_SAVE_BUTTON, ids.IDB_SOLUTION_BUTTON, ids.IDB_EXIT_BUTTON,
+                   ids.IDB_DETAIL_CLOSE_BUTTON)).save(os.path.join(out, "buttons_small.png"))
+    Sheet(bmpDir, (ids.IDB_MARK_DOUBLE_CIRCLE, ids.IDB_MARK_CIRCLE, ids.IDB_MARK_CROSS, ids.IDB_MARK_CROSS_CAPTION),
+          scale=3).save(os.path.join(out, "marks.png"))
+    Sheet(bmpDir, (ids.IDB_BANNER_SUITABLE, ids.IDB_BANNER_LIMITED, ids.IDB_BANNER_UNSUITABLE)).save(
+        os.path.join(out, "banners.png"))
+    for pictureId in (ids.IDB_START_PAGE, ids.IDB_DETAIL_BACKGROUND, ids.IDB_RESULT_PAGE):
         _Load(bmpDir, pictureId).save(os.path.join(out, "%d.png" % pictureId))
     icon = Image.open(os.path.join(bmpDir, "program.ico"))
     row = Image.new("RGBA", (16 + 32 + 48 + 40, 58), (255, 255, 255, 255))

@@ -19,9 +19,15 @@ sys.path.insert(0, HERE)
 import bmpfile  # noqa: E402
 import canvas  # noqa: E402
 import layout  # noqa: E402
+import resource_ids as ids  # noqa: E402
 
 SCRIPT = os.path.join(HERE, "draw_pictures.py")
 PYTHON = "/usr/bin/python3"
+
+# The buttons' pictures, four looks stacked.
+BUTTON_STRIPS = (ids.IDB_START_BUTTON, ids.IDB_SAVE_BUTTON, ids.IDB_DETAILS_BUTTON, ids.IDB_DETAIL_CLOSE_BUTTON,
+                 ids.IDB_DETAIL_SAVE_BUTTON, ids.IDB_EXIT_BUTTON, ids.IDB_SOLUTION_BUTTON, ids.IDB_USB_TYPE_BUTTON,
+                 ids.IDB_PCI_TYPE_BUTTON)
 
 
 def _Draw(outDir):
@@ -69,7 +75,7 @@ class DrawnFilesTest(unittest.TestCase):
                 self.assertTrue(all(row[width:] == bytes(stride - width) for row in rows))
 
     def testEveryPictureCarriesTheStartPagePalette(self):
-        startTable = self.bmps[226][3]
+        startTable = self.bmps[ids.IDB_START_PAGE][3]
         self.assertEqual(len(startTable), 1024)
         self.assertTrue(all(startTable[i + 3] == 0 for i in range(0, 1024, 4)))
         for pictureId in sorted(layout.SIZES):
@@ -99,7 +105,7 @@ class DrawnFilesTest(unittest.TestCase):
         # The outermost corner pixel of a control shows the background colour there.
         for pictureId, (backgroundId, (x, y)) in sorted(layout.PLACED_ON.items()):
             width, height = layout.SIZES[pictureId]
-            frames = 4 if pictureId in (230, 232, 233, 238, 239, 240, 241, 249, 250) else 1
+            frames = 4 if pictureId in BUTTON_STRIPS else 1
             frameHeight = height // frames
             for frame in range(frames):
                 with self.subTest(picture=pictureId, frame=frame):
@@ -110,16 +116,16 @@ class DrawnFilesTest(unittest.TestCase):
 
     def testExitButtonSitsOnTheSameColourOnBothPages(self):
         x, y = layout.EXIT_BUTTON[:2]
-        self.assertEqual(self.Index(226, x, y), self.Index(237, x, y))
+        self.assertEqual(self.Index(ids.IDB_START_PAGE, x, y), self.Index(ids.IDB_RESULT_PAGE, x, y))
 
     def testBoxTitleBandsEndAboveTheirContent(self):
         cases = ((layout.OS_BOX, 200), (layout.MEMORY_BOX, 200), (layout.GRAPHICS_BOX, 300), (layout.OTHER_BOX, 300))
         for box, limit in cases:
             with self.subTest(box=box):
-                plain = self.Index(237, box[0] + 60, box[3] - 4)
+                plain = self.Index(ids.IDB_RESULT_PAGE, box[0] + 60, box[3] - 4)
                 x = box[2] - 30  # right of every title text
-                self.assertNotEqual(self.Index(237, x, box[1] + 3), plain)
-                banded = [y for y in range(box[1] + 1, box[3] - 1) if self.Index(237, x, y) != plain]
+                self.assertNotEqual(self.Index(ids.IDB_RESULT_PAGE, x, box[1] + 3), plain)
+                banded = [y for y in range(box[1] + 1, box[3] - 1) if self.Index(ids.IDB_RESULT_PAGE, x, y) != plain]
                 self.assertLess(max(banded), limit)
 
     def testIconHoldsThreeBgraImagesWithMasks(self):
