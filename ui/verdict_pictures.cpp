@@ -5,8 +5,11 @@
 
 namespace {
 
+// Indexed by mark - kMarkDoubleCircle.
 const int kStateMarks[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE, IDB_MARK_CROSS};
 const int kBanners[] = {IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED, IDB_BANNER_UNSUITABLE};
+
+bool IsDrawnMark(int mark) { return mark >= kMarkDoubleCircle && mark <= kMarkCross; }
 
 using namespace page_layout;
 
@@ -15,8 +18,7 @@ void AddPicture(std::vector<PicturePlacement>* pictures, int bitmapId, const Pag
 }
 
 void AddStateMark(std::vector<PicturePlacement>* pictures, int mark, const PageRect& at) {
-  if (mark < 1 || mark > 3) return;
-  AddPicture(pictures, kStateMarks[mark - 1], at);
+  if (IsDrawnMark(mark)) AddPicture(pictures, kStateMarks[mark - kMarkDoubleCircle], at);
 }
 
 }  // namespace
@@ -27,11 +29,11 @@ std::vector<PicturePlacement> VerdictPictures(const VerdictState& marks) {
   AddStateMark(&pictures, marks.memoryMark, kMemoryMark);
   AddStateMark(&pictures, marks.displayMark, kGraphicsMark);
   // The picture is 136 wide; its last column stays off the page's frame.
-  if (marks.cpuMark == 3) {
+  if (marks.cpuMark == kMarkCross) {
     AddPicture(&pictures, IDB_MARK_CROSS_CAPTION,
                {kOtherMark.left, kOtherMark.top, kOtherMark.right - 1, kOtherMark.bottom});
   }
-  if (marks.overallMark >= 1 && marks.overallMark <= 3)
-    AddPicture(&pictures, kBanners[marks.overallMark - 1], kBanner);
+  if (IsDrawnMark(marks.overallMark))
+    AddPicture(&pictures, kBanners[marks.overallMark - kMarkDoubleCircle], kBanner);
   return pictures;
 }
