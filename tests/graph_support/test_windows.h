@@ -1,8 +1,9 @@
 #pragma once
 
+#include <objbase.h>
 #include <windows.h>
 
-#include <objbase.h>
+#include "tests/support/com_apartment.h"
 
 // A real top-level window with the video area the check uses: a hidden
 // black-frame static control with id 1001, 320 x 240.
@@ -19,21 +20,6 @@ class TestWindows {
  private:
   HWND owner_ = nullptr;
   HWND video_ = nullptr;
-};
-
-// Single-threaded apartment for one test.
-class ScopedComApartment {
- public:
-  ScopedComApartment() : result_(CoInitialize(nullptr)) {}
-  ~ScopedComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ScopedComApartment(const ScopedComApartment&) = delete;
-  ScopedComApartment& operator=(const ScopedComApartment&) = delete;
-  HRESULT Result() const { return result_; }
-
- private:
-  HRESULT result_;
 };
 
 // Dispatches this thread's messages until `done` holds or `timeoutMs` passes;

@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "tests/judge/run_log_expectations.h"
+#include "tests/support/golden_file.h"
 #include "tests/support/trace_capture.h"
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 DisplayCheckRecord WorkingCopp(uint32_t connector) {
   DisplayCheckRecord record{};
@@ -22,146 +23,47 @@ DisplayCheckRecord WorkingCopp(uint32_t connector) {
 }
 
 struct FlowCase {
-  const char* name;
+  const char* name;  // its whole log is tests/golden/judge_flow/<name>.txt
   DisplayCheckRecord record;
   JudgeResult expected;
-  Lines expectedLog;
 };
 
-const char kListingHeader[] = "---------- 各種要因表示 ---------";
 const char kFlowHeader[] = "---------- 判定処理フロー ---------";
 
-std::vector<FlowCase> FlowCases() {
-  std::vector<FlowCase> cases;
-  {
-    DisplayCheckRecord r{};
-    r.overlayOk = 1;
-    r.retryFromStart = 1;
-    r.connectorType = 0xFFFFFFFF;
-    JudgeResult want{};
-    want.displayNg = want.ngCopp = want.retryFromStart = 1;
-    cases.push_back({"CoppUnusableWithRetry", r, want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "NO", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "YES", "出力先VGAとドライバはCOPP対応？", "NO",
-                      "-- 表示不可要因７(COPPに対応していない)", "最初からリトライさせる"}});
-  }
-  {
-    DisplayCheckRecord r{};
-    r.connectorType = 5;
-    JudgeResult want{};
-    want.displayNg = want.ngOverlay = want.ngCopp = 1;
-    cases.push_back({"NoOverlayNoCoppWithoutRetry", r, want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "NO",
-                      "出力先VGAとドライバはCOPP対応？", "NO", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "NO", "-- 表示不可要因６(オーバーレイ使用不可)",
-                      "出力先VGAとドライバはCOPP対応？", "NO", "-- 表示不可要因７(COPPに対応していない)"}});
-  }
-  {
-    JudgeResult want{};
-    want.displayOk = 1;
-    cases.push_back({"InternalVga", WorkingCopp(0x80000000), want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "YES",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "NO",
-                      "出力先VGAとモニタはVGA端子出力？", "YES", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "YES", "出力先VGAとドライバはCOPP対応？", "YES",
-                      "コネクタータイプがInternal？", "YES", "-- 表示可１?"}});
-  }
-  {
-    DisplayCheckRecord r = WorkingCopp(5);
-    r.hdcpSetOk = 1;
-    JudgeResult want{};
-    want.displayOk = 1;
-    cases.push_back({"HdmiWithHdcp", r, want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "YES", "出力先VGAとモニタはVGA端子出力？", "NO",
-                      "出力先VGAはCGMSA対応？", "NO", kFlowHeader, "出力先VGAは現在オーバーレイ使用可能？",
-                      "YES", "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "YES"}});
-  }
-  {
-    JudgeResult want{};
-    want.displayNg = want.ngHdcp = want.ngCgmsa = 1;
-    cases.push_back({"HdmiWithoutHdcpOrCgmsa", WorkingCopp(5), want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "NO", "出力先VGAとモニタはVGA端子出力？", "NO",
-                      "出力先VGAはCGMSA対応？", "NO", kFlowHeader, "出力先VGAは現在オーバーレイ使用可能？",
-                      "YES", "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "NO", "-- 表示不可要因９(デジタルでHDCPに対応していない)",
-                      "出力先VGAとモニタはVGA端子出力？", "NO", "出力先VGAはCGMSA対応？", "NO",
-                      "-- 表示不可要因１１(CGMSAに対応していない)"}});
-  }
-  {
-    DisplayCheckRecord r = WorkingCopp(5);
-    r.cgmsaLevelsOk = 4;
-    JudgeResult want{};
-    want.displayOk = want.displayNg = want.ngHdcp = 1;
-    cases.push_back({"HdmiWithoutHdcpButCgmsa", r, want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "NO", "出力先VGAとモニタはVGA端子出力？", "NO",
-                      "出力先VGAはCGMSA対応？", "YES", kFlowHeader, "出力先VGAは現在オーバーレイ使用可能？",
-                      "YES", "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "YES",
-                      "出力先VGAとモニタはHDCP対応？", "NO", "-- 表示不可要因９(デジタルでHDCPに対応していない)",
-                      "出力先VGAとモニタはVGA端子出力？", "NO", "出力先VGAはCGMSA対応？", "YES", "-- 表示可１"}});
-  }
-  {
-    JudgeResult want{};
-    want.displayDownscaled = want.analogVgaOutput = 1;
-    cases.push_back({"Vga", WorkingCopp(0), want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "NO",
-                      "出力先VGAとモニタはVGA端子出力？", "YES", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "YES", "出力先VGAとドライバはCOPP対応？", "YES",
-                      "コネクタータイプがInternal？", "NO", "バスタイプがPCI-Express？", "YES",
-                      "出力先VGAとモニタはデジタルIF？", "NO", "出力先VGAとモニタはVGA端子出力？", "YES"}});
-  }
-  {
-    DisplayCheckRecord r = WorkingCopp(8);
-    r.cgmsaLevelsOk = 4;
-    JudgeResult want{};
-    want.displayOk = 1;
-    cases.push_back({"DJpnAsksCgmsa", r, want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "NO",
-                      "出力先VGAとモニタはVGA端子出力？", "NO", "出力先VGAはCGMSA対応？", "YES", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "YES", "出力先VGAとドライバはCOPP対応？", "YES",
-                      "コネクタータイプがInternal？", "NO", "バスタイプがPCI-Express？", "YES",
-                      "出力先VGAとモニタはデジタルIF？", "NO", "出力先VGAとモニタはVGA端子出力？", "NO",
-                      "出力先VGAはCGMSA対応？", "YES", "-- 表示可１"}});
-  }
-  {
-    JudgeResult want{};
-    want.displayNg = want.ngCgmsa = 1;
-    cases.push_back({"SVideoWithoutCgmsa", WorkingCopp(1), want,
-                     {kListingHeader, "出力先VGAは現在オーバーレイ使用可能？", "YES",
-                      "出力先VGAとドライバはCOPP対応？", "YES", "コネクタータイプがInternal？", "NO",
-                      "バスタイプがPCI-Express？", "YES", "出力先VGAとモニタはデジタルIF？", "NO",
-                      "出力先VGAとモニタはVGA端子出力？", "NO", "出力先VGAはCGMSA対応？", "NO", kFlowHeader,
-                      "出力先VGAは現在オーバーレイ使用可能？", "YES", "出力先VGAとドライバはCOPP対応？", "YES",
-                      "コネクタータイプがInternal？", "NO", "バスタイプがPCI-Express？", "YES",
-                      "出力先VGAとモニタはデジタルIF？", "NO", "出力先VGAとモニタはVGA端子出力？", "NO",
-                      "出力先VGAはCGMSA対応？", "NO", "-- 表示不可要因１１(CGMSAに対応していない)"}});
-  }
-  return cases;
+DisplayCheckRecord WithLevels(DisplayCheckRecord record, int hdcpSetOk, int cgmsaLevelsOk) {
+  record.hdcpSetOk = hdcpSetOk;
+  record.cgmsaLevelsOk = cgmsaLevelsOk;
+  return record;
 }
+
+std::vector<FlowCase> FlowCases() {
+  DisplayCheckRecord retry{};
+  retry.overlayOk = retry.retryFromStart = 1;
+  retry.connectorType = 0xFFFFFFFF;
+  DisplayCheckRecord nothing{};
+  nothing.connectorType = 5;
+  using R = JudgeResult;
+  return {
+      {"CoppUnusableWithRetry", retry, Flags({&R::displayNg, &R::ngCopp, &R::retryFromStart})},
+      {"NoOverlayNoCoppWithoutRetry", nothing, Flags({&R::displayNg, &R::ngOverlay, &R::ngCopp})},
+      {"InternalVga", WorkingCopp(0x80000000), Flags({&R::displayOk})},
+      {"HdmiWithHdcp", WithLevels(WorkingCopp(5), 1, 0), Flags({&R::displayOk})},
+      {"HdmiWithoutHdcpOrCgmsa", WorkingCopp(5), Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa})},
+      {"HdmiWithoutHdcpButCgmsa", WithLevels(WorkingCopp(5), 0, 4),
+       Flags({&R::displayOk, &R::displayNg, &R::ngHdcp})},
+      {"Vga", WorkingCopp(0), Flags({&R::displayDownscaled, &R::analogVgaOutput})},
+      {"DJpnAsksCgmsa", WithLevels(WorkingCopp(8), 0, 4), Flags({&R::displayOk})},
+      {"SVideoWithoutCgmsa", WorkingCopp(1), Flags({&R::displayNg, &R::ngCgmsa})},
+  };
+}
+
+Lines ExpectedLog(const FlowCase& c) { return GoldenLines(std::string("judge_flow/") + c.name + ".txt"); }
 
 bool SameResult(const JudgeResult& a, const JudgeResult& b) {
   return a.displayOk == b.displayOk && a.displayDownscaled == b.displayDownscaled &&
-         a.displayNg == b.displayNg && a.analogVgaOutput == b.analogVgaOutput &&
-         a.ngOverlay == b.ngOverlay && a.ngCopp == b.ngCopp && a.ngHdcp == b.ngHdcp &&
-         a.ngCgmsa == b.ngCgmsa && a.retryFromStart == b.retryFromStart;
+         a.displayNg == b.displayNg && a.analogVgaOutput == b.analogVgaOutput && a.ngOverlay == b.ngOverlay &&
+         a.ngCopp == b.ngCopp && a.ngHdcp == b.ngHdcp && a.ngCgmsa == b.ngCgmsa &&
+         a.retryFromStart == b.retryFromStart;
 }
 
 TEST(JudgeFlow, EveryOutcomeGivesItsFlagsAndWholeLog) {
@@ -172,7 +74,7 @@ TEST(JudgeFlow, EveryOutcomeGivesItsFlagsAndWholeLog) {
     ListJudgeFactors(&c.record);
     DoJudge2(&c.record, &result);
     EXPECT_TRUE(SameResult(c.expected, result));
-    EXPECT_EQ(JoinLines(c.expectedLog), JoinLines(trace.Lines()));
+    EXPECT_EQ(JoinLines(ExpectedLog(c)), JoinLines(trace.Lines()));
   }
 }
 
@@ -187,7 +89,7 @@ TEST(JudgeFlow, BusTypeChangesOnlyItsAnswerLine) {
     ListJudgeFactors(&agp);
     DoJudge2(&agp, &result);
     EXPECT_TRUE(SameResult(c.expected, result));
-    Lines expected = c.expectedLog;
+    Lines expected = ExpectedLog(c);
     for (size_t i = 0; i + 1 < expected.size(); ++i) {
       if (expected[i] == "バスタイプがPCI-Express？") expected[i + 1] = "NO";
     }

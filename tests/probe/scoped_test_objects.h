@@ -1,7 +1,6 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
 
 // A plain pop-up window at a given screen rectangle, destroyed with the owner.
 class TestWindow {
@@ -20,20 +19,4 @@ class TestWindow {
 
  private:
   HWND window_ = nullptr;
-};
-
-// COM single-threaded apartment for the length of one test.
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
-  HRESULT result() const { return result_; }
-
- private:
-  HRESULT result_;
 };

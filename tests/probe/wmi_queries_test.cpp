@@ -8,6 +8,7 @@
 #include "probe/display_device.h"
 #include "probe/wmi_session.h"
 #include "tests/probe/scoped_test_objects.h"
+#include "tests/support/com_apartment.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ bool AllDigits(const std::string& text) {
 
 class WmiQueriesTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(apartment_.result())); }
-  ComApartment apartment_;
+  void SetUp() override { ASSERT_TRUE(SUCCEEDED(apartment_.Result())); }
+  ScopedComApartment apartment_;
 };
 
 TEST_F(WmiQueriesTest, OsNameIsTheCaptionAndTheServicePackOfThisSystem) {

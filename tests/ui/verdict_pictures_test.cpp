@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
+#include "res/resource_ids.h"
+#include "tests/support/golden_file.h"
 #include "ui/solution_pages.h"
 
 // Found by argument lookup, so it lives beside the type.
@@ -11,7 +16,15 @@ bool operator==(const PicturePlacement& a, const PicturePlacement& b) {
 
 namespace {
 
+std::map<std::string, GoldenRect> Slots() { return GoldenRects("result_page_pictures.txt"); }
+
+PicturePlacement In(const char* slot, int bitmapId) {
+  const GoldenRect rect = Slots()[slot];
+  return {bitmapId, rect.x, rect.y, rect.width, rect.height};
+}
+
 TEST(VerdictPicturesTest, MarksAndBannerLandOnTheirRectangles) {
+  ASSERT_EQ(5u, Slots().size());
   VerdictState marks;
   EXPECT_TRUE(VerdictPictures(marks).empty());
 
@@ -21,8 +34,8 @@ TEST(VerdictPicturesTest, MarksAndBannerLandOnTheirRectangles) {
   marks.cpuMark = 3;
   marks.overallMark = 3;
   const std::vector<PicturePlacement> expected = {
-      {242, 57, 204, 50, 50}, {243, 497, 204, 50, 50}, {244, 57, 309, 50, 50},
-      {245, 497, 309, 135, 50}, {248, 150, 78, 480, 60},
+      In("os", IDB_MARK_DOUBLE_CIRCLE),  In("memory", IDB_MARK_CIRCLE),       In("display", IDB_MARK_CROSS),
+      In("cpu", IDB_MARK_CROSS_CAPTION), In("banner", IDB_BANNER_UNSUITABLE),
   };
   EXPECT_EQ(VerdictPictures(marks), expected);
 }
@@ -33,12 +46,14 @@ TEST(VerdictPicturesTest, EachValuePicksItsPictureAndZeroDrawsNothing) {
     int markId;
     int bannerId;
   };
-  const Case cases[] = {{1, 242, 246}, {2, 243, 247}, {3, 244, 248}};
+  const Case cases[] = {{1, IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE},
+                        {2, IDB_MARK_CIRCLE, IDB_BANNER_LIMITED},
+                        {3, IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE}};
   for (const Case& c : cases) {
     VerdictState marks;
     marks.memoryMark = c.value;
     marks.overallMark = c.value;
-    const std::vector<PicturePlacement> expected = {{c.markId, 497, 204, 50, 50}, {c.bannerId, 150, 78, 480, 60}};
+    const std::vector<PicturePlacement> expected = {In("memory", c.markId), In("banner", c.bannerId)};
     EXPECT_EQ(VerdictPictures(marks), expected) << c.value;
   }
   VerdictState onlyCpu;
