@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
+
+#include "ui/overall_class.h"
 
 namespace {
 
@@ -25,6 +29,8 @@ EnvironmentInfo Environment(int memoryClass, const char* cpu, JudgeResult judge)
   return environment;
 }
 
+using J = JudgeResult;
+
 JudgeResult Judge(std::initializer_list<int32_t JudgeResult::*> flags) {
   JudgeResult judge = {};
   for (auto flag : flags) judge.*flag = 1;
@@ -45,7 +51,6 @@ struct DisplayCase {
 };
 
 TEST(ComposeVerdictTest, DisplayRowsInTheirOrder) {
-  using J = JudgeResult;
   const DisplayCase cases[] = {
       {"high definition", Judge({&J::displayOk}), 0, "AMD", HighDefinitionMessage(), 1, 0, true, false, 1},
       {"overlay first", Judge({&J::displayNg, &J::ngOverlay, &J::ngCopp}), 0, "AMD", "オーバーレイ表示が使えません",
@@ -120,6 +125,53 @@ TEST(ComposeVerdictTest, Pentium4IsAPlainCaseSensitiveSubstring) {
     // A Pentium 4 sinks the banner even when everything else is fine.
     EXPECT_EQ(view.marks.overallMark, c.isPentium4 ? 3 : 1) << c.cpu;
     EXPECT_EQ(view.detailsEnabled, true) << c.cpu;
+  }
+}
+
+struct OverallCase {
+  const char* name;
+  JudgeResult judge;
+  bool memoryShort;
+  bool isPentium4;
+  int page;
+  int report;
+};
+
+TEST(OverallClassTest, PageAndReportDifferOnlyWithoutADisplayFlag) {
+  const OverallCase cases[] = {
+      {"display ok", Judge({&J::displayOk}), false, false, 0, 0},
+      {"downscaled", Judge({&J::displayDownscaled}), false, false, 1, 1},
+      {"not displayable", Judge({&J::displayNg}), false, false, 2, 2},
+      {"not displayable wins over ok", Judge({&J::displayOk, &J::displayNg}), false, false, 2, 2},
+      {"no display flag", Judge({}), false, false, 0, 2},
+      {"no display flag, only the analog output", Judge({&J::analogVgaOutput}), false, false, 0, 2},
+      {"ok, memory short", Judge({&J::displayOk}), true, false, 2, 2},
+      {"downscaled, Pentium 4", Judge({&J::displayDownscaled}), false, true, 2, 2},
+      {"no display flag, Pentium 4", Judge({}), false, true, 2, 2},
+  };
+  for (const OverallCase& c : cases) {
+    EXPECT_EQ(PageOverallClass(c.judge, c.memoryShort, c.isPentium4), c.page) << c.name;
+    EXPECT_EQ(ReportOverallClass(c.judge, c.memoryShort, c.isPentium4), c.report) << c.name;
+  }
+}
+
+struct FactorCase {
+  JudgeResult judge;
+  std::vector<DisplayFactor> factors;
+};
+
+TEST(OverallClassTest, FactorsComeInTheJudgementsOrder) {
+  const FactorCase cases[] = {
+      {Judge({}), {}},
+      {Judge({&J::displayOk, &J::displayNg}), {}},
+      {Judge({&J::analogVgaOutput}), {kFactorAnalogVga}},
+      {Judge({&J::ngCgmsa, &J::ngOverlay}), {kFactorOverlay, kFactorCgmsa}},
+      {Judge({&J::analogVgaOutput, &J::ngHdcp, &J::ngCopp}), {kFactorCopp, kFactorHdcp, kFactorAnalogVga}},
+      {Judge({&J::analogVgaOutput, &J::ngCgmsa, &J::ngHdcp, &J::ngCopp, &J::ngOverlay}),
+       {kFactorOverlay, kFactorCopp, kFactorHdcp, kFactorCgmsa, kFactorAnalogVga}},
+  };
+  for (const FactorCase& c : cases) {
+    EXPECT_EQ(SetDisplayFactors(c.judge), c.factors) << c.factors.size() << " factors";
   }
 }
 
