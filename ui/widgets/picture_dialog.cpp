@@ -1,5 +1,6 @@
 #include "ui/widgets/picture_dialog.h"
 
+#include "handles/gdi_scopes.h"
 #include "winfw/win_app.h"
 
 CPictureDialog::CPictureDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
@@ -26,19 +27,21 @@ void CPictureDialog::SetUpButtons(const PictureButton* buttons, size_t count) {
 }
 
 void CPictureDialog::OnPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = ::BeginPaint(m_hWnd, &paint);
-  // Every picture's palette in turn, the first one's put back last.
-  HPALETTE firstPrevious = nullptr;
-  for (const BackgroundPicture& picture : pictures_) {
-    if (!picture.dib.header || !picture.palette) continue;
-    const HPALETTE previous = ::SelectPalette(dc, picture.palette.get(), FALSE);
-    ::RealizePalette(dc);
-    if (!firstPrevious) firstPrevious = previous;
+  {
+    ScopedPaintDc paint(m_hWnd);
+    const HDC dc = paint.get();
+    // Every picture's palette in turn, the first one's put back last.
+    HPALETTE firstPrevious = nullptr;
+    for (const BackgroundPicture& picture : pictures_) {
+      if (!dc || !picture.dib.header || !picture.palette) continue;
+      const HPALETTE previous = ::SelectPalette(dc, picture.palette.get(), FALSE);
+      ::RealizePalette(dc);
+      if (!firstPrevious) firstPrevious = previous;
+    }
+    if (dc && shownPicture_ < pictures_.size()) PaintBackground(dc, pictures_[shownPicture_]);
+    if (firstPrevious) ::SelectPalette(dc, firstPrevious, TRUE);
   }
-  if (shownPicture_ < pictures_.size()) PaintBackground(dc, pictures_[shownPicture_]);
-  if (firstPrevious) ::SelectPalette(dc, firstPrevious, TRUE);
-  ::EndPaint(m_hWnd, &paint);
+  // Outside the paint cycle: what is drawn over the picture is drawn whole.
   PaintOverPicture();
 }
 
