@@ -1,4 +1,5 @@
 #include "text/cp932_text.h"
+#include "text/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -74,3 +75,26 @@ TEST(CopyCp932BoundedTest, ZeroCapacityAndNullSourceAreSafe) {
 }
 
 }  // namespace
+
+// Code page 932 as Windows maps it (Microsoft's table, not JIS X 0208's):
+// the wave dash is U+FF5E and the NEC row 13 circled digits are there.
+struct WideCase {
+  const char* cp932;
+  const wchar_t* utf16;
+};
+
+TEST(WideTextTest, CrossesBetweenCp932AndUtf16BothWays) {
+  const WideCase cases[] = {
+      {"", L""},
+      {"\x83\x5C\x83\x89\x83\x8A\x83\x49", L"\u30BD\u30E9\u30EA\u30AA"},
+      {"\x81\x40\x95\x5C", L"\u3000\u8868"},
+      {"\x81\x60\x87\x40\x81\xCA", L"\uFF5E\u2460\uFFE2"},
+      {"C:\\a\xB1", L"C:\\a\uFF71"},
+  };
+  for (const WideCase& c : cases) {
+    EXPECT_EQ(WideFromCp932(c.cp932), c.utf16) << c.cp932;
+    EXPECT_EQ(Cp932FromWide(c.utf16), c.cp932) << c.cp932;
+  }
+  // Outside code page 932: a Hangul syllable has no byte form.
+  EXPECT_EQ(Cp932FromWide(L"a\uD55Cb"), "a?b");
+}
