@@ -7,6 +7,7 @@
 #include <string>
 
 #include "handles/message_box.h"
+#include "notice/user_notice.h"
 #include "probe/os_probes.h"
 #include "res/program_names.h"
 #include "res/resource_ids.h"
@@ -15,30 +16,37 @@
 
 namespace {
 
-const char kSingleInstanceMutex[] = "wznCheckerMutexName";
+const wchar_t kSingleInstanceMutex[] = L"wznCheckerMutexName";
 const char kRefusalCaption[] = "ソラリオ";
 // The class a second copy looks for; the main dialog's template names it.
-const char kMainWindowClass[] = "wznCheckerClass";
+const wchar_t kMainWindowClass[] = L"wznCheckerClass";
 
 // Registers kMainWindowClass with the attributes of the system dialog
 // class. A class already registered counts as success.
 bool RegisterMainWindowClass(HINSTANCE instance) {
-  WNDCLASSA dialogClass = {};
-  if (::GetClassInfoA(instance, kMainWindowClass, &dialogClass)) return true;
+  // A Unicode class: the dialog's texts reach it as UTF-16 whatever the
+  // system's code page for non-Unicode programs is.
+  WNDCLASSW dialogClass = {};
+  if (::GetClassInfoW(instance, kMainWindowClass, &dialogClass)) return true;
   // The system dialog class is global; a platform that will not find it
   // under the program's instance finds it under none.
-  if (!::GetClassInfoA(instance, "#32770", &dialogClass) && !::GetClassInfoA(nullptr, "#32770", &dialogClass)) {
+  if (!::GetClassInfoW(instance, L"#32770", &dialogClass) && !::GetClassInfoW(nullptr, L"#32770", &dialogClass)) {
     return false;
   }
   dialogClass.hInstance = instance;
   dialogClass.lpszClassName = kMainWindowClass;
-  return ::RegisterClassA(&dialogClass) != 0;
+  return ::RegisterClassW(&dialogClass) != 0;
+}
+
+// The logic folders' notices reach the user as the program's message boxes.
+void ShowNoticeInMessageBox(const UserNotice& notice) {
+  ShowMessageBox(notice.owner, notice.text, notice.caption, notice.style);
 }
 
 // Hosting of ActiveX controls and the rich-edit library, which the
 // framework prepares for every dialog program; neither dialog uses them.
 void PrepareDialogFacilities() {
-  static HMODULE richEdit = ::LoadLibraryA("RICHED32.DLL");
+  static HMODULE richEdit = ::LoadLibraryW(L"RICHED32.DLL");
   (void)richEdit;
 }
 
@@ -50,9 +58,9 @@ CwznCheckerApp::~CwznCheckerApp() = default;
 
 BOOL CwznCheckerApp::InitInstance() {
   // Never closed: the mutex marks this session's copy until the process ends.
-  ::CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
+  ::CreateMutexW(nullptr, TRUE, kSingleInstanceMutex);
   if (::GetLastError() == ERROR_ALREADY_EXISTS) {
-    const HWND running = ::FindWindowA(kMainWindowClass, nullptr);
+    const HWND running = ::FindWindowW(kMainWindowClass, nullptr);
     if (running) ::SetForegroundWindow(running);
     return FALSE;
   }
@@ -63,6 +71,7 @@ BOOL CwznCheckerApp::InitInstance() {
     return FALSE;
   }
 
+  SetUserNotifier(ShowNoticeInMessageBox);
   ::InitCommonControls();
   PrepareDialogFacilities();
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

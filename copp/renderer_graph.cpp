@@ -5,7 +5,7 @@
 
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
-#include "handles/message_box.h"
+#include "notice/user_notice.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -16,7 +16,7 @@ void ReportGraphError(const char* format, ...) {
   vsnprintf(text, sizeof text, format, args);
   va_end(args);
   text[sizeof text - 1] = '\0';
-  ShowMessageBox(nullptr, text, "Windowless Sample", MB_OK);
+  NotifyUser({nullptr, text, "Windowless Sample", MB_OK});
 }
 
 RendererGraphState& RendererGraph() {

@@ -1,8 +1,14 @@
 #include "handles/message_box.h"
 
+#include "text/wide_text.h"
+
 namespace {
 
-MessageBoxFunction g_messageBox = ::MessageBoxA;
+int WINAPI ShowThroughWideApi(HWND owner, const char* text, const char* caption, UINT style) {
+  return ::MessageBoxW(owner, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), style);
+}
+
+MessageBoxFunction g_messageBox = ShowThroughWideApi;
 
 }  // namespace
 
@@ -12,6 +18,6 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style
 
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction box) {
   const MessageBoxFunction previous = g_messageBox;
-  g_messageBox = box ? box : ::MessageBoxA;
+  g_messageBox = box ? box : ShowThroughWideApi;
   return previous;
 }

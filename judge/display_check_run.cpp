@@ -7,7 +7,6 @@
 #include "judge/judge_flow.h"
 #include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
-#include "res/resource_ids.h"
 
 namespace {
 
@@ -15,6 +14,7 @@ namespace {
 DWORD g_hdcpSettleMilliseconds = 1000;
 
 HWND g_displayCheckMainWindow = nullptr;
+HWND g_displayCheckVideoWindow = nullptr;
 
 bool LevelIs(uint32_t level, uint32_t expected) { return (level & kLevelValueMask) == expected; }
 
@@ -67,7 +67,10 @@ bool CollectCoppData(DisplayCheckRecord* record, uint32_t* scratchFlags) {
 
 }  // namespace
 
-void SetDisplayCheckMainWindow(HWND mainWindow) { g_displayCheckMainWindow = mainWindow; }
+void SetDisplayCheckWindows(HWND mainWindow, HWND videoWindow) {
+  g_displayCheckMainWindow = mainWindow;
+  g_displayCheckVideoWindow = videoWindow;
+}
 
 DWORD SetHdcpSettleMilliseconds(DWORD milliseconds) {
   const DWORD previous = g_hdcpSettleMilliseconds;
@@ -146,8 +149,7 @@ int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uin
 
   *record = DisplayCheckRecord{};
   record->mainWindow = g_displayCheckMainWindow;
-  record->videoWindow =
-      g_displayCheckMainWindow ? GetDlgItem(g_displayCheckMainWindow, IDC_VIDEO_WINDOW) : nullptr;
+  record->videoWindow = g_displayCheckVideoWindow;
 
   CollectFromDD7(record);
 

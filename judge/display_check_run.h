@@ -7,9 +7,10 @@
 #include "judge/display_check_record.h"
 #include "judge/judge_result.h"
 
-// The main dialog names itself once; the run uses it as the renderer's
-// owner and its control 1001 as the video window.
-void SetDisplayCheckMainWindow(HWND mainWindow);
+// The main dialog hands over its windows once: the run uses the main window
+// as the owner of the renderer (and of its boxes) and draws into the video
+// window, whose monitor is the one under test.
+void SetDisplayCheckWindows(HWND mainWindow, HWND videoWindow);
 
 // The wait after switching HDCP on, one second unless a test that is not
 // about the wait shortens it; gives the previous value.

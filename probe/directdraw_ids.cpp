@@ -1,7 +1,7 @@
 #include <ddraw.h>
 #include <wrl/client.h>
 
-#include "handles/message_box.h"
+#include "notice/user_notice.h"
 #include "probe/directdraw_probe.h"
 
 namespace {
@@ -26,8 +26,7 @@ bool GetDirectDrawDeviceIds(HWND owner, uint32_t* vendorId, uint32_t* deviceId) 
       g_creator(nullptr, reinterpret_cast<void**>(directDraw.ReleaseAndGetAddressOf()), IID_IDirectDraw7, nullptr);
   if (FAILED(created) || !directDraw) {
     // The box only informs: the caller's run goes on once it is closed.
-    ShowMessageBox(owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error",
-                   MB_OK | MB_ICONERROR);
+    NotifyUser({owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error", MB_OK | MB_ICONERROR});
     return false;
   }
   DDDEVICEIDENTIFIER2 identifier{};

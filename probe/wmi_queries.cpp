@@ -22,7 +22,7 @@ void WmiGetCpuName(std::string* cpuName) {
   WmiValue name;
   WmiValue clock;
   if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return;
-  *cpuName = ComposeCpuName(WideToAnsi(name.text), WideToAnsi(clock.text));
+  *cpuName = ComposeCpuName(WmiTextToCp932(name.text), WmiTextToCp932(clock.text));
 }
 
 void WmiGetTotalPhysicalMemory(std::string* memoryText) {
@@ -31,7 +31,7 @@ void WmiGetTotalPhysicalMemory(std::string* memoryText) {
   if (!query.Run(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem") || !query.NextRow()) return;
   WmiValue total;
   if (!query.Read(L"TotalPhysicalMemory", &total)) return;
-  *memoryText = ComposeTotalMemoryText(WideToAnsi(total.text));
+  *memoryText = ComposeTotalMemoryText(WmiTextToCp932(total.text));
 }
 
 void WmiGetInstalledMemory(double* bytes) {
@@ -42,7 +42,7 @@ void WmiGetInstalledMemory(double* bytes) {
     WmiValue capacity;
     // A failing row ends the sum; the modules before it still count.
     if (!query.Read(L"Capacity", &capacity)) return;
-    *bytes += ParseCapacity(WideToAnsi(capacity.text));
+    *bytes += ParseCapacity(WmiTextToCp932(capacity.text));
   }
 }
 
@@ -80,7 +80,7 @@ void WmiGetVideoControllerName(int position, std::string* name) {
     WmiValue value;
     if (!query.Read(L"Name", &value)) return;
     if (row == position) {
-      *name = WideToAnsi(value.text);
+      *name = WmiTextToCp932(value.text);
       return;
     }
   }
@@ -106,7 +106,7 @@ void WmiFindVideoController(const std::string& pnpDeviceId, int* position) {
     }
     // A name that cannot be read leaves the next name read to ask again.
     if (!query.Read(L"Name", &controllerName)) return;
-    names.push_back(WideToAnsi(controllerName.text));
+    names.push_back(WmiTextToCp932(controllerName.text));
   }
   kept.names.swap(names);
   kept.kept = true;

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "handles/owner.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -61,14 +62,9 @@ WmiValue WmiValueFromVariant(const VARIANT& value) {
   return result;
 }
 
-std::string WideToAnsi(const std::wstring& text) {
-  const int length = static_cast<int>(TextLength(text));
-  if (length == 0) return std::string();
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return std::string();
-  std::string ansi(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, &ansi[0], size, nullptr, nullptr);
-  return ansi;
+std::string WmiTextToCp932(const std::wstring& text) {
+  // Code page 932 whatever the system's code page for non-Unicode programs.
+  return Cp932FromWide(text.data(), TextLength(text));
 }
 
 std::wstring ReplaceCaptionSymbols(const std::wstring& caption) {
@@ -90,9 +86,9 @@ std::wstring ReplaceCaptionSymbols(const std::wstring& caption) {
 
 std::string ComposeOsName(const WmiValue& caption, const WmiValue& servicePack) {
   std::string name;
-  if (!caption.isNull) name = WideToAnsi(ReplaceCaptionSymbols(caption.text));
+  if (!caption.isNull) name = WmiTextToCp932(ReplaceCaptionSymbols(caption.text));
   name += ' ';
-  if (!servicePack.isNull) name += WideToAnsi(servicePack.text);
+  if (!servicePack.isNull) name += WmiTextToCp932(servicePack.text);
   return name;
 }
 
@@ -128,5 +124,5 @@ bool PnpDeviceIdsMatch(const std::string& wantedId, const std::string& rowId) {
 }
 
 bool PnpRowMatches(const std::string& wantedId, const WmiValue& rowId) {
-  return !rowId.isNull && PnpDeviceIdsMatch(wantedId, WideToAnsi(rowId.text));
+  return !rowId.isNull && PnpDeviceIdsMatch(wantedId, WmiTextToCp932(rowId.text));
 }

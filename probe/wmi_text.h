@@ -19,8 +19,9 @@ struct WmiValue {
 // cannot be turned into text reads as empty text.
 WmiValue WmiValueFromVariant(const VARIANT& value);
 
-// UTF-16 to the ANSI code page with the platform's default substitution.
-std::string WideToAnsi(const std::wstring& text);
+// UTF-16 to code page 932, with the best fit a Japanese system gives and
+// "?" for what 932 lacks, whatever the system's own code page is.
+std::string WmiTextToCp932(const std::wstring& text);
 
 // Size of the caption work areas in UTF-16 units, terminator included.
 constexpr size_t kCaptionWorkUnits = 512;

@@ -94,16 +94,16 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());
 
-  faceFont_.reset(CreateDialogFaceAt96Dpi(m_hWnd));
+  faceFont_.reset(CreateDialogFaceAt96Dpi());
   if (faceFont_) {
     for (int id : kFaceStatics)
-      ::SendMessageA(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
+      ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(faceFont_.get()), FALSE);
   }
 
   SetPage(kStartPage);
   PlaceStatics();
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
-  SetDisplayCheckMainWindow(m_hWnd);
+  SetDisplayCheckWindows(m_hWnd, GetDlgItem(IDC_VIDEO_WINDOW));
   SetWindowText("　ソラリオ　");
   // Enter and Space start the check from the first moment.
   GotoDlgCtrl(startButton_.m_hWnd);
@@ -185,7 +185,7 @@ void CwznCheckerDlg2::FocusFirstResultButton() {
 void CwznCheckerDlg2::OnExit() { OnOK(); }
 
 void CwznCheckerDlg2::OnDestroy() {
-  CDialog::OnDestroy();
+  CPictureDialog::OnDestroy();
   if (checkTimer_) ::KillTimer(m_hWnd, checkTimer_);
   checkTimer_ = 0;
 }

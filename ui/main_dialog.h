@@ -50,6 +50,8 @@ class CwznCheckerDlg2 : public CPictureDialog {
   EnvironmentInfo environment_;
   int retriesLeft_ = 0;
   UINT_PTR checkTimer_ = 0;
+  // From the start press to the verdict.
+  bool checkRunning_ = false;
   CDwmControl dwm_;
 
   std::string osNameText_;

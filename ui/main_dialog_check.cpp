@@ -7,6 +7,7 @@
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/os_probes.h"
+#include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "ui/check_time.h"
 #include "ui/environment_reads.h"
@@ -35,6 +36,10 @@ std::string VideoMemoryText(int registryMegabytes, int directDrawMegabytes) {
 }  // namespace
 
 void CwznCheckerDlg2::OnStartCheck() {
+  // One check at a time: a box that a run shows keeps the window working
+  // underneath, and a second start from there would share the one graph.
+  if (checkRunning_) return;
+  checkRunning_ = true;
   // Disabling the focused button leaves the focus nowhere: give it back.
   const bool startHadFocus = ::GetFocus() == startButton_.m_hWnd;
   startButton_.EnableWindow(FALSE);
@@ -91,6 +96,7 @@ void CwznCheckerDlg2::OnTimer(UINT_PTR timerId) {
 }
 
 void CwznCheckerDlg2::RunCheckStep() {
+  // Gone before the run, so no message loop inside it can step again.
   ::KillTimer(m_hWnd, checkTimer_);
   checkTimer_ = 0;
   environment_.judge = JudgeResult();
@@ -103,11 +109,11 @@ void CwznCheckerDlg2::RunCheckStep() {
   SYSTEMTIME now;
   ::GetLocalTime(&now);
   environment_.checkTime = FormatCheckTime(now);
+  checkRunning_ = false;
   ShowVerdict();
   if (environment_.judge.retryFromStart) {
     const std::string text = LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING);
-    const std::string caption = LoadStringResource(AfxGetInstanceHandle(), IDS_PROGRAM_TITLE);
     const CFocusReturn focusReturn;
-    ShowMessageBox(m_hWnd, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_TOPMOST);
+    ShowMessageBox(m_hWnd, text.c_str(), PROGRAM_TITLE, MB_ICONEXCLAMATION | MB_TOPMOST);
   }
 }

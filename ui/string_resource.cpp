@@ -1,8 +1,11 @@
 #include "ui/string_resource.h"
 
+#include "text/wide_text.h"
+
 std::string LoadStringResource(HINSTANCE module, unsigned int id) {
-  // The longest entry (206) is 431 bytes; 4096 leaves room to spare.
-  char text[4096];
-  const int length = ::LoadStringA(module, id, text, sizeof(text));
-  return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
+  // With no buffer the platform hands out the table's own UTF-16 text; the
+  // ANSI form would decode it in the system's code page, not in 932.
+  const wchar_t* text = nullptr;
+  const int length = ::LoadStringW(module, id, reinterpret_cast<wchar_t*>(&text), 0);
+  return length > 0 && text ? Cp932FromWide(text, static_cast<size_t>(length)) : std::string();
 }

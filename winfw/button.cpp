@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 namespace {
-const char kButtonProperty[] = "winfw.CButton";
+const wchar_t kButtonProperty[] = L"winfw.CButton";
 }
 
 CButton::~CButton() { Unsubclass(); }
@@ -12,28 +12,28 @@ BOOL CButton::SubclassDlgItem(int controlId, CWnd* parent) {
   if (m_hWnd || !parent) return FALSE;
   const HWND control = parent->GetDlgItem(controlId);
   if (!control) return FALSE;
-  ::SetPropA(control, kButtonProperty, this);
+  ::SetPropW(control, kButtonProperty, this);
   originalProc_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+      ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
   Attach(control);
   return TRUE;
 }
 
 CButton* CButton::FromHandle(HWND window) {
-  return window ? static_cast<CButton*>(::GetPropA(window, kButtonProperty)) : nullptr;
+  return window ? static_cast<CButton*>(::GetPropW(window, kButtonProperty)) : nullptr;
 }
 
 void CButton::Unsubclass() {
   if (!m_hWnd || !originalProc_) return;
-  ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
-  ::RemovePropA(m_hWnd, kButtonProperty);
+  ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+  ::RemovePropW(m_hWnd, kButtonProperty);
   originalProc_ = nullptr;
   Detach();
 }
 
 LRESULT CALLBACK CButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CButton* button = FromHandle(window);
-  if (!button) return ::DefWindowProcA(window, message, wParam, lParam);
+  if (!button) return ::DefWindowProcW(window, message, wParam, lParam);
   const WNDPROC original = button->originalProc_;
   switch (message) {
     case WM_MOUSEMOVE:
@@ -50,10 +50,10 @@ LRESULT CALLBACK CButton::SubclassProc(HWND window, UINT message, WPARAM wParam,
       break;
     case WM_NCDESTROY: {
       button->Unsubclass();
-      return ::CallWindowProcA(original, window, message, wParam, lParam);
+      return ::CallWindowProcW(original, window, message, wParam, lParam);
     }
     default:
       break;
   }
-  return ::CallWindowProcA(original, window, message, wParam, lParam);
+  return ::CallWindowProcW(original, window, message, wParam, lParam);
 }

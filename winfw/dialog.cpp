@@ -5,27 +5,6 @@
 #include "winfw/button.h"
 #include "winfw/win_app.h"
 
-void DDX_Text(CDataExchange* exchange, int controlId, std::string& value) {
-  const HWND control = exchange->dialog->GetDlgItem(controlId);
-  if (!control) return;
-  if (exchange->saveAndValidate) {
-    CWnd wrapper;
-    wrapper.Attach(control);
-    value = wrapper.GetWindowText();
-    wrapper.Detach();
-  } else {
-    ::SetWindowTextA(control, value.c_str());
-  }
-}
-
-void DDX_Control(CDataExchange* exchange, int controlId, CWnd& control) {
-  if (!control.m_hWnd) control.Attach(exchange->dialog->GetDlgItem(controlId));
-}
-
-void DDX_Control(CDataExchange* exchange, int controlId, CButton& control) {
-  if (!control.m_hWnd) control.SubclassDlgItem(controlId, exchange->dialog);
-}
-
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() {
@@ -36,9 +15,12 @@ INT_PTR CDialog::DoModal() {
   const HWND owner = parent_ ? parent_->m_hWnd : nullptr;
   ended_ = false;
   result_ = IDCANCEL;
-  const HWND window = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+  const HWND window = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(templateId_), owner,
                                            DialogProc, reinterpret_cast<LPARAM>(this));
   if (!window) return -1;
+  // Opened from another dialog, it goes on as that one looked: a keyboard
+  // user keeps the focus ring.
+  SetFocusCuesShown(window, owner && FocusCuesShown(owner));
   if (!ended_ && !::IsWindowVisible(window)) ::ShowWindow(window, SW_SHOWNORMAL);
   if (owner) ::EnableWindow(owner, FALSE);
 
@@ -46,7 +28,7 @@ INT_PTR CDialog::DoModal() {
   int quitCode = 0;
   MSG message;
   while (!ended_) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       // A quit request ends this dialog and every dialog around it.
       quit = true;
@@ -54,10 +36,11 @@ INT_PTR CDialog::DoModal() {
       if (!ended_) result_ = IDABORT;
       break;
     }
-    if (PreTranslateInput(message)) continue;
-    if (!::IsDialogMessageA(window, &message)) {
+    FollowInputWithFocusCues(window, message);
+    if (PressFocusedButtonOnEnter(window, message)) continue;
+    if (!::IsDialogMessageW(window, &message)) {
       ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
+      ::DispatchMessageW(&message);
     }
   }
   // The owner must be usable again before this window goes, or the platform
@@ -71,71 +54,15 @@ INT_PTR CDialog::DoModal() {
   return result_;
 }
 
-namespace {
-
-bool IsOwnerDrawnButton(HWND window) {
-  char className[16] = {};
-  if (!::GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
-    return false;
-  return (::GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-}
-
-}  // namespace
-
-bool CDialog::PreTranslateInput(const MSG& message) {
-  if (message.hwnd != m_hWnd && !::IsChild(m_hWnd, message.hwnd)) return false;
-  switch (message.message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      SetKeyboardCues(true);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-      SetKeyboardCues(false);
-      return false;
-    default:
-      return false;
-  }
-  // The dialog manager sends Enter to the default button whatever has the
-  // focus, because it treats an owner-drawn button as no push button at
-  // all. Enter on a focused button presses that button, as it does on
-  // every ordinary push button.
-  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-  const HWND focus = ::GetFocus();
-  if (!focus || ::GetParent(focus) != m_hWnd || !IsOwnerDrawnButton(focus)) return false;
-  if (!::IsWindowVisible(focus) || !::IsWindowEnabled(focus)) return false;
-  ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(focus));
-  return true;
-}
-
-void CDialog::SetKeyboardCues(bool shown) {
-  if (keyboardCues_ == shown) return;
-  keyboardCues_ = shown;
-  const HWND focus = ::GetFocus();
-  if (focus && ::GetParent(focus) == m_hWnd) ::InvalidateRect(focus, nullptr, FALSE);
-}
-
 void CDialog::GotoDlgCtrl(HWND control) const {
-  if (control) ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-}
-
-CFocusReturn::CFocusReturn() : control_(::GetFocus()) {}
-
-CFocusReturn::~CFocusReturn() {
-  if (!control_ || !::IsWindow(control_) || !::IsWindowVisible(control_) || !::IsWindowEnabled(control_))
-    return;
-  const HWND dialog = ::GetParent(control_);
-  if (dialog) ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control_), TRUE);
+  if (control) ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 void CDialog::EndDialog(int result) {
   result_ = result;
   ended_ = true;
   // Wake the modal loop even when nothing else is queued.
-  ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+  ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
@@ -194,16 +121,16 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   CDialog* dialog = nullptr;
   if (message == WM_INITDIALOG) {
     dialog = reinterpret_cast<CDialog*>(lParam);
-    ::SetWindowLongPtrA(window, DWLP_USER, lParam);
+    ::SetWindowLongPtrW(window, DWLP_USER, lParam);
     dialog->m_hWnd = window;
   } else {
-    dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
+    dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
   }
   if (!dialog) return FALSE;
   bool handled = false;
   const INT_PTR answer = dialog->Dispatch(message, wParam, lParam, &handled);
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, DWLP_USER, 0);
+    ::SetWindowLongPtrW(window, DWLP_USER, 0);
     dialog->m_hWnd = nullptr;
   }
   return handled ? answer : FALSE;

@@ -12,9 +12,9 @@ CWinApp::~CWinApp() {
 
 int CWinApp::Run() {
   MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    ::DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
@@ -29,7 +29,7 @@ int CWinApp::Start(HINSTANCE instance, int showCommand) {
 CWinApp* AfxGetApp() { return g_application; }
 
 HINSTANCE AfxGetInstanceHandle() {
-  return g_application ? g_application->m_hInstance : ::GetModuleHandleA(nullptr);
+  return g_application ? g_application->m_hInstance : ::GetModuleHandleW(nullptr);
 }
 
 CWnd* AfxGetMainWnd() { return g_application ? g_application->m_pMainWnd : nullptr; }

@@ -1,10 +1,13 @@
 #include "winfw/wnd.h"
 
+#include "text/wide_text.h"
+
+void CWnd::SetWindowText(const char* text) const { ::SetWindowTextW(m_hWnd, WideFromCp932(text).c_str()); }
+
 std::string CWnd::GetWindowText() const {
-  const int length = ::GetWindowTextLengthA(m_hWnd);
+  const int length = ::GetWindowTextLengthW(m_hWnd);
   if (length <= 0) return std::string();
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(m_hWnd, &text[0], length + 1);
+  return Cp932FromWide(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }

@@ -26,7 +26,8 @@ class CWnd {
   BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
   BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-  void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+  // Texts are code page 932 on both sides; the window holds UTF-16.
+  void SetWindowText(const char* text) const;
   std::string GetWindowText() const;
   void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
   void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
@@ -37,7 +38,7 @@ class CWnd {
     return ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
   }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
   }
   void SetFont(HFONT font, BOOL redraw = TRUE) const {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "handles/message_box.h"
+#include "notice/user_notice.h"
 
-// Collects the message boxes, the graph's "Windowless Sample" ones among
-// them, instead of showing them.
+// Collects what the run would tell the user, the graph's "Windowless
+// Sample" boxes among it, instead of showing it.
 class GraphErrorRecorder {
  public:
-  GraphErrorRecorder() : previous_(SetMessageBoxFunction(&Record)) { Boxes().clear(); }
-  ~GraphErrorRecorder() { SetMessageBoxFunction(previous_); }
+  GraphErrorRecorder() : previous_(SetUserNotifier(&Record)) { Boxes().clear(); }
+  ~GraphErrorRecorder() { SetUserNotifier(previous_); }
   GraphErrorRecorder(const GraphErrorRecorder&) = delete;
   GraphErrorRecorder& operator=(const GraphErrorRecorder&) = delete;
 
@@ -28,9 +28,8 @@ class GraphErrorRecorder {
   }
 
  private:
-  static int WINAPI Record(HWND owner, const char* text, const char* caption, UINT style) {
-    Boxes().push_back({text, caption, owner, style});
-    return IDOK;
+  static void Record(const UserNotice& notice) {
+    Boxes().push_back({notice.text, notice.caption, notice.owner, notice.style});
   }
-  MessageBoxFunction previous_;
+  UserNotifier previous_;
 };

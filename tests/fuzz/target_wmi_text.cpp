@@ -215,7 +215,7 @@ void RunCaption(FuzzCase& fuzzCase, FuzzRandom& random) {
     packValue.isNull = packNull;
     packValue.text = pack;
     name = ComposeOsName(captionValue, packValue);
-    packText = WideToAnsi(pack);
+    packText = WmiTextToCp932(pack);
   }
   if (replaced != ReferenceCaption(caption)) {
     return fuzzCase.Break("caption of %u units: %u units, the rule gives %u",

@@ -54,14 +54,14 @@ bool ReadSimDriverCensus(const SimRendererDll& dll, SimDriverCensus* census) {
 
 void DisplayCheckRun::SetUp() {
   ASSERT_TRUE(SUCCEEDED(com_.Result()));
-  SetDisplayCheckMainWindow(windows_.Owner());
+  SetDisplayCheckWindows(windows_.Owner(), windows_.Video());
 }
 
 void DisplayCheckRun::TearDown() {
   for (const GraphErrorRecorder::Box& box : GraphErrorRecorder::Boxes()) {
     ADD_FAILURE() << "graph box \"" << box.caption << "\": " << box.text;
   }
-  SetDisplayCheckMainWindow(nullptr);
+  SetDisplayCheckWindows(nullptr, nullptr);
   SetEnvironmentVariableA(kScenarioVariable, nullptr);
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "handles/message_box.h"
+#include "notice/user_notice.h"
 #include "tests/probe/scoped_test_objects.h"
 
 namespace {
@@ -22,9 +22,8 @@ struct BoxCall {
 
 std::vector<BoxCall> g_boxes;
 
-int WINAPI RecordBox(HWND owner, const char* text, const char* caption, UINT style) {
-  g_boxes.push_back({owner, text, caption, style});
-  return IDOK;
+void RecordBox(const UserNotice& notice) {
+  g_boxes.push_back({notice.owner, notice.text, notice.caption, notice.style});
 }
 
 HRESULT WINAPI RefuseCreation(GUID*, void** object, REFIID, IUnknown*) {
@@ -42,13 +41,13 @@ class DirectDrawProbeTest : public testing::Test {
  protected:
   void SetUp() override {
     g_boxes.clear();
-    previousBox_ = SetMessageBoxFunction(RecordBox);
+    previousBox_ = SetUserNotifier(RecordBox);
   }
   void TearDown() override {
-    SetMessageBoxFunction(previousBox_);
+    SetUserNotifier(previousBox_);
     SetDirectDrawCreator(nullptr);
   }
-  MessageBoxFunction previousBox_ = nullptr;
+  UserNotifier previousBox_ = nullptr;
 };
 
 TEST_F(DirectDrawProbeTest, PrimaryDeviceIdsAreReadWithoutABox) {

@@ -88,14 +88,14 @@ TEST_F(WmiQueriesTest, ControllerOfTheDisplayDeviceIsFoundAndNamed) {
     WmiValue rowName;
     ASSERT_TRUE(rows.Read(L"PNPDeviceID", &id));
     ASSERT_TRUE(rows.Read(L"Name", &rowName));
-    std::cout << "[wine] Win32_VideoController " << row << ": \"" << WideToAnsi(id.text) << "\" \""
-              << WideToAnsi(rowName.text) << "\"\n";
+    std::cout << "[wine] Win32_VideoController " << row << ": \"" << WmiTextToCp932(id.text) << "\" \""
+              << WmiTextToCp932(rowName.text) << "\"\n";
     if (!matched && PnpRowMatches(deviceId, id)) {
       expected = row;
       matched = true;
     }
     if (row == position) {
-      EXPECT_EQ(WideToAnsi(rowName.text), name);
+      EXPECT_EQ(WmiTextToCp932(rowName.text), name);
     }
   }
   EXPECT_EQ(position, expected);

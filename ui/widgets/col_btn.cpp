@@ -5,22 +5,10 @@
 #include "ui/widgets/button_image.h"
 #include "ui/widgets/dib_bitmap.h"
 #include "ui/widgets/focus_cue.h"
-#include "winfw/dialog.h"
+#include "winfw/dialog_keys.h"
 #include "winfw/win_app.h"
 
 namespace {
-
-// Every picture shares one colour table, so the palette of the dialog that
-// owns the button draws its strip as the main window's would.
-HPALETTE PaletteOf(CWnd* owner) {
-  const auto* paletteOwner = dynamic_cast<const ButtonPaletteOwner*>(owner);
-  return paletteOwner ? paletteOwner->ButtonPalette() : nullptr;
-}
-
-bool KeyboardCuesOf(CWnd* owner) {
-  const auto* dialog = dynamic_cast<const CDialog*>(owner);
-  return dialog && dialog->KeyboardCuesShown();
-}
 
 // An enabled picture button shows the hand, as links and picture buttons do
 // elsewhere on the desktop; a disabled one keeps the arrow.
@@ -58,13 +46,16 @@ BOOL CColBtn::SetStateBitmap(int bitmapId, CWnd* owner, int restoreCursor, HCURS
 
 void CColBtn::DrawItem(const DRAWITEMSTRUCT* item) {
   if (!strip_) return;
-  ScopedPaletteSelection palette(item->hDC, PaletteOf(owner_), TRUE);
+  // Every picture shares one colour table, so the palette of the dialog
+  // draws the strip as the main window's would.
+  const HPALETTE shared = paletteSource_ ? paletteSource_->ButtonPalette() : nullptr;
+  ScopedPaletteSelection palette(item->hDC, shared, TRUE);
   ScopedMemoryDc memory(item->hDC);
   ScopedSelection strip(memory.get(), strip_.get());
   const ButtonLook look = ChooseButtonImage(item->itemState, hover_, lastImage_);
   hover_ = look.hoverAfter;
   ::BitBlt(item->hDC, 0, 0, imageWidth_, imageHeight_, memory.get(), 0, look.image * imageHeight_, SRCCOPY);
-  if (WantsFocusCue(item->itemState, KeyboardCuesOf(owner_))) DrawFocusCue(item->hDC, imageWidth_, imageHeight_);
+  if (WantsFocusCue(item->itemState, FocusCuesShown(m_hWnd))) DrawFocusCue(item->hDC, imageWidth_, imageHeight_);
 }
 
 void CColBtn::OnMouseMove(UINT, POINT) {
@@ -93,4 +84,7 @@ bool CColBtn::OnSetCursor() {
   return true;
 }
 
-void CColBtn::OnDestroy() { strip_.reset(); }
+void CColBtn::OnDestroy() {
+  CButton::OnDestroy();
+  strip_.reset();
+}

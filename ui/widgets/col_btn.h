@@ -25,6 +25,9 @@ class CColBtn : public CButton {
   // the program leaves the button without a picture.
   BOOL SetStateBitmap(int bitmapId, CWnd* owner, int restoreCursor, HCURSOR cursor, int lastImage);
 
+  // The window whose palette the strip is drawn with; none: the system's.
+  void DrawWithPaletteOf(const ButtonPaletteOwner* source) { paletteSource_ = source; }
+
   void DrawItem(const DRAWITEMSTRUCT* item) override;
 
   int imageWidth() const { return imageWidth_; }
@@ -40,6 +43,7 @@ class CColBtn : public CButton {
  private:
   int restoreCursor_ = 0;
   CWnd* owner_ = nullptr;
+  const ButtonPaletteOwner* paletteSource_ = nullptr;
   int hover_ = 0;
   int lastImage_ = 0;
   int imageWidth_ = 0;

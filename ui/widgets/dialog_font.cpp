@@ -1,22 +1,37 @@
 #include "ui/widgets/dialog_font.h"
 
+#include "res/dialog_face.h"
+
 namespace {
 
-const int kTemplatePoints = 8;
 const int kLayoutDpi = 96;
+
+// The face a Japanese system gives "MS Shell Dlg", named outright: on a
+// system of another language that name means a Western face. Every Windows
+// since Vista carries it, whatever its language.
+const wchar_t kJapaneseDialogFace[] = L"MS UI Gothic";
+
+LOGFONTW JapaneseDialogFont(int height, LONG weight) {
+  LOGFONTW font = {};
+  font.lfHeight = height;
+  font.lfWeight = weight;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  lstrcpynW(font.lfFaceName, kJapaneseDialogFace, LF_FACESIZE);
+  return font;
+}
 
 }  // namespace
 
 HFONT CreateDialogBoldFont() {
-  return ::CreateFontA(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
+  const LOGFONTW font = JapaneseDialogFont(12, FW_BOLD);
+  return ::CreateFontIndirectW(&font);
 }
 
-HFONT CreateDialogFaceAt96Dpi(HWND dialog) {
-  const auto face = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0));
-  LOGFONTA font = {};
-  if (!face || ::GetObjectA(face, sizeof(font), &font) != sizeof(font)) return nullptr;
-  font.lfHeight = -::MulDiv(kTemplatePoints, kLayoutDpi, 72);
-  font.lfWidth = 0;
-  return ::CreateFontIndirectA(&font);
+HFONT CreateDialogFaceAt96Dpi() {
+  const LOGFONTW font = JapaneseDialogFont(-::MulDiv(DIALOG_FACE_POINTS, kLayoutDpi, 72), FW_NORMAL);
+  return ::CreateFontIndirectW(&font);
 }

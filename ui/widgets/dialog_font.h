@@ -6,8 +6,8 @@
 // caller owns the font.
 HFONT CreateDialogBoldFont();
 
-// The dialog's own face (its template's 8 points) at the height it has on a
+// The dialog's own face (its template's size) at the height it has on a
 // 96-DPI screen. The pages are pictures laid out in pixels; a face that grew
 // with the screen's DPI would no longer fit the rectangles drawn for it.
-// Null when the dialog has no font. The caller owns the font.
-HFONT CreateDialogFaceAt96Dpi(HWND dialog);
+// The caller owns the font.
+HFONT CreateDialogFaceAt96Dpi();

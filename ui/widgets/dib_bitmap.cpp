@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "handles/message_box.h"
-#include "winfw/win_app.h"
+#include "res/program_names.h"
 
 namespace {
 
 void FailWithBox(HWND asker, const char* text) {
-  ShowMessageBox(asker, text, AfxGetAppName(), MB_ICONERROR);
+  ShowMessageBox(asker, text, PROGRAM_TITLE, MB_ICONERROR);
   ::PostQuitMessage(0);
 }
 

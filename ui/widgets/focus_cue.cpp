@@ -24,8 +24,8 @@ std::array<RECT, 4> FocusCueEdges(int width, int height) {
   }};
 }
 
-bool WantsFocusCue(UINT itemState, bool keyboardCues) {
-  return keyboardCues && (itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT);
+bool WantsFocusCue(UINT itemState, bool cuesShown) {
+  return cuesShown && (itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT);
 }
 
 void DrawFocusCue(HDC dc, int width, int height) {

@@ -10,8 +10,8 @@
 // looks alike and never leaves the button.
 std::array<RECT, 4> FocusCueEdges(int width, int height);
 
-// ODS_NOFOCUSRECT is the platform's say (its keyboard-cue state, where it
-// keeps one); `keyboardCues` is the dialog's own record of the last input.
-bool WantsFocusCue(UINT itemState, bool keyboardCues);
+// `cuesShown` is the window's keyboard-cue state; ODS_NOFOCUSRECT says the
+// same where the platform passes it on to owner-drawn buttons.
+bool WantsFocusCue(UINT itemState, bool cuesShown);
 
 void DrawFocusCue(HDC dc, int width, int height);

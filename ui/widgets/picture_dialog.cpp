@@ -15,15 +15,17 @@ void CPictureDialog::LoadPictures(const int* pictureIds, size_t count, BOOL inBa
   for (size_t i = 0; i < count; ++i) {
     LoadBackgroundPicture(AfxGetInstanceHandle(), pictureIds[i], m_hWnd, inBackground, &pictures_[i]);
   }
-  const bool clipsChildren = (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
+  const bool clipsChildren = (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
   if (clipsChildren && count > 0 && pictures_.front().bitmap) {
     pictureBrush_.reset(::CreatePatternBrush(pictures_.front().bitmap.get()));
   }
 }
 
 void CPictureDialog::SetUpButtons(const PictureButton* buttons, size_t count) {
-  for (size_t i = 0; i < count; ++i)
+  for (size_t i = 0; i < count; ++i) {
     SetUpPictureButton(*buttons[i].button, buttons[i].stripId, this, buttons[i].placement);
+    buttons[i].button->DrawWithPaletteOf(this);
+  }
 }
 
 void CPictureDialog::OnPaint() {
@@ -65,8 +67,9 @@ void CPictureDialog::OnLButtonDown(UINT, POINT) {
   SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-BOOL CPictureDialog::DestroyWindow() {
+void CPictureDialog::OnDestroy() {
+  CDialog::OnDestroy();
+  // However the window goes, its pictures go with it.
   pictureBrush_.reset();
   for (BackgroundPicture& picture : pictures_) picture.bitmap.reset();
-  return CDialog::DestroyWindow();
 }

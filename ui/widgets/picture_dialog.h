@@ -17,7 +17,6 @@ class CPictureDialog : public CDialog, public ButtonPaletteOwner {
  public:
   // The first picture's: every picture shares its colour table.
   HPALETTE ButtonPalette() const override;
-  BOOL DestroyWindow() override;
 
  protected:
   CPictureDialog(UINT templateId, CWnd* parent);
@@ -47,6 +46,7 @@ class CPictureDialog : public CDialog, public ButtonPaletteOwner {
   virtual void PaintOverPicture() {}
   HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
   void OnLButtonDown(UINT flags, POINT point) override;
+  void OnDestroy() override;
 
  private:
   std::vector<BackgroundPicture> pictures_;

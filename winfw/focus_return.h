@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+// Hands the keyboard focus back, when it ends, to the window that had it
+// when it began. A modal window that closes gives the focus to its owner
+// window, not to the control the user opened it from.
+class CFocusReturn {
+ public:
+  CFocusReturn();
+  ~CFocusReturn();
+  CFocusReturn(const CFocusReturn&) = delete;
+  CFocusReturn& operator=(const CFocusReturn&) = delete;
+
+ private:
+  HWND focus_;
+};
