@@ -69,7 +69,7 @@ if [ -n "${SIMULATED_DRIVER_SCENARIO:-}" ]; then
 fi
 
 if [ "$headless" = 0 ]; then
-  "$run" "$program"
+  WINE_RUN_LOCALE=${RUN_LOCALE:-} "$run" "$program"
   exit 0
 fi
 
@@ -78,7 +78,7 @@ result_shot=${RUN_SCREENSHOT_RESULT:-$build/run-result-page.png}
 reader="Z:$build/tools/page_reader/page_reader.exe"
 # The clean-up kills the program with its server; the group keeps the shell's
 # "Killed" notice off the terminal, not the program's own messages.
-{ "$run" "$program" 2>&3 || true; } 3>&2 2>/dev/null &
+{ WINE_RUN_LOCALE=${RUN_LOCALE:-} "$run" "$program" 2>&3 || true; } 3>&2 2>/dev/null &
 pid=$!
 display=$(cat "$state/xvfb.display")
 

@@ -130,6 +130,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   bool handled = false;
   const INT_PTR answer = dialog->Dispatch(message, wParam, lParam, &handled);
   if (message == WM_NCDESTROY) {
+    ForgetFocusCues(window);
     ::SetWindowLongPtrW(window, DWLP_USER, 0);
     dialog->m_hWnd = nullptr;
   }

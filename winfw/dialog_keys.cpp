@@ -2,6 +2,10 @@
 
 namespace {
 
+// The dialog's own record of the last input, kept on its window so that
+// every control of it can read it.
+const wchar_t kCuesShownProperty[] = L"winfw.FocusCuesShown";
+
 bool IsOwnerDrawnButton(HWND window) {
   wchar_t className[16] = {};
   if (!::GetClassNameW(window, className, 16) || lstrcmpiW(className, L"Button") != 0) return false;
@@ -15,15 +19,26 @@ bool FromDialog(HWND dialog, const MSG& message) {
 }  // namespace
 
 bool FocusCuesShown(HWND window) {
+  const HWND dialog = ::GetAncestor(window, GA_ROOT);
+  if (!dialog || !::GetPropW(dialog, kCuesShownProperty)) return false;
   return (::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
 void SetFocusCuesShown(HWND dialog, bool shown) {
-  if (FocusCuesShown(dialog) == shown) return;
+  // The platform's state follows the record, so that Enter or Space shows
+  // the cues on a Windows that would wait for Tab, an arrow key or Alt.
   ::SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+  if ((::GetPropW(dialog, kCuesShownProperty) != nullptr) == shown) return;
+  if (shown) {
+    ::SetPropW(dialog, kCuesShownProperty, reinterpret_cast<HANDLE>(1));
+  } else {
+    ::RemovePropW(dialog, kCuesShownProperty);
+  }
   const HWND focus = ::GetFocus();
   if (focus && ::IsChild(dialog, focus)) ::InvalidateRect(focus, nullptr, FALSE);
 }
+
+void ForgetFocusCues(HWND dialog) { ::RemovePropW(dialog, kCuesShownProperty); }
 
 void FollowInputWithFocusCues(HWND dialog, const MSG& message) {
   if (!FromDialog(dialog, message)) return;

@@ -22,6 +22,24 @@ const char kHighDefinitionBlock[] =
     "        グラフィック、ディスプレイの接続状態\r\n"
     "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
 
+// The detail dialog: the process's dialog-class window with a 500 x 450 client.
+HWND WaitForDetailDialog(DWORD processId) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          const SIZE size = ClientSize(candidate);
+          if (size.cx == 500 && size.cy == 450) {
+            found = candidate;
+            return true;
+          }
+        }
+        return false;
+      },
+      kShowTimeout);
+  return found;
+}
+
 // The shipped program, not the test build: its own marks and banner, and a
 // display message that is whole within its two lines.
 TEST_F(CheckerResultTest, TheShippedProgramPaintsTheHighDefinitionPage) {

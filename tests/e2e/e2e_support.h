@@ -103,20 +103,6 @@ inline int DialogFaceLineHeight() {
   return metrics.tmHeight;
 }
 
-// The detail dialog: the process's dialog-class window with a 500 x 450 client.
-inline HWND WaitForDetailDialog(DWORD processId) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND candidate : ProcessWindows(processId, "#32770")) {
-          if (ClientSize(candidate).cx == 500 && ClientSize(candidate).cy == 450) found = candidate;
-        }
-        return found != nullptr;
-      },
-      kShowTimeout);
-  return found;
-}
-
 inline void SaveArtifact(HWND window, const char* name) {
   CreateDirectoryA(kArtifacts.c_str(), nullptr);
   SaveClientScreenshot(window, kArtifacts + "\\" + name + ".bmp");

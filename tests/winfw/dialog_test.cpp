@@ -154,3 +154,30 @@ TEST(CWinAppTest, TheApplicationObjectIsFoundAndNamesItsBoxes) {
 }
 
 }  // namespace
+
+
+namespace {
+
+TEST(DialogKeysTest, FocusCuesFollowTheLastInputAndPassToADialogOpenedFromIt) {
+  ScriptedDialog outer([](ScriptedDialog* d) {
+    const HWND button = GetDlgItem(d->m_hWnd, 1002);
+    EXPECT_FALSE(FocusCuesShown(button)) << "a dialog opens without cues";
+    const struct {
+      UINT message;
+      bool shown;
+    } inputs[] = {{WM_KEYDOWN, true}, {WM_LBUTTONDOWN, false}, {WM_SYSKEYDOWN, true}};
+    for (const auto& input : inputs) {
+      FollowInputWithFocusCues(d->m_hWnd, MSG{button, input.message, 0, 0, 0, {0, 0}});
+      EXPECT_EQ(FocusCuesShown(button), input.shown) << std::hex << input.message;
+    }
+    ScriptedDialog inner([](ScriptedDialog* i) {
+      EXPECT_TRUE(FocusCuesShown(GetDlgItem(i->m_hWnd, 1002))) << "opened from the keyboard";
+      i->EndDialog(1);
+    }, d);
+    inner.DoModal();
+    d->EndDialog(1);
+  });
+  outer.DoModal();
+}
+
+}  // namespace
