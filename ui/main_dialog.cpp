@@ -30,6 +30,9 @@ const int kFaceStatics[] = {IDC_DISPLAY_MESSAGE, IDC_CPU_MESSAGE, IDC_OS_STATUS,
 // after the save button at the foot of the page.
 const int kTabOrder[] = {IDC_SHOW_DETAILS, IDC_OPEN_SOLUTION, IDC_START_CHECK, IDC_SAVE_REPORT, IDC_EXIT};
 
+// What each part's status and message say is in red.
+const COLORREF kStatusTextColour = RGB(255, 0, 0);
+
 const int kVerdictBitmaps[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE,     IDB_MARK_CROSS,
                                IDB_MARK_CROSS_CAPTION, IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED,
                                IDB_BANNER_UNSUITABLE};
@@ -82,14 +85,13 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
 
   SetUpButtons();
 
-  statusTextColor_ = 255;
   SetTextsOnPicture({{IDC_OS_NAME, kDefaultTextColour},
                      {IDC_MEMORY_TEXT, kDefaultTextColour},
                      {IDC_PROGRESS_TEXT, kDefaultTextColour},
-                     {IDC_DISPLAY_MESSAGE, statusTextColor_},
-                     {IDC_CPU_MESSAGE, statusTextColor_},
-                     {IDC_OS_STATUS, statusTextColor_},
-                     {IDC_MEMORY_STATUS, statusTextColor_}});
+                     {IDC_DISPLAY_MESSAGE, kStatusTextColour},
+                     {IDC_CPU_MESSAGE, kStatusTextColour},
+                     {IDC_OS_STATUS, kStatusTextColour},
+                     {IDC_MEMORY_STATUS, kStatusTextColour}});
   boldFont_.reset(CreateDialogBoldFont());
   osNameStatic_.SetFont(boldFont_.get());
   memoryTextStatic_.SetFont(boldFont_.get());

@@ -67,7 +67,6 @@ class CwznCheckerDlg2 : public CPictureDialog {
   CColBtn detailsButton_;
   CColBtn exitButton_;
   CColBtn solutionButton_;
-  COLORREF statusTextColor_ = RGB(255, 0, 0);
   OwnedFont boldFont_;
   // The dialog's face at its 96-DPI height, for the texts in the normal face.
   OwnedFont faceFont_;
