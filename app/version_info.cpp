@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "text/cp932_text.h"
+#include "text/wide_text.h"
 
 namespace {
 
 // In the order of the fields.
-const char* const kKeys[CVersionInfo::kFieldCount] = {
-    "Comments",     "CompanyName",    "FileDescription", "FileVersion",
-    "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
-    "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild",
+const wchar_t* const kKeys[CVersionInfo::kFieldCount] = {
+    L"Comments",     L"CompanyName",    L"FileDescription", L"FileVersion",
+    L"InternalName", L"LegalCopyright", L"LegalTrademarks", L"OriginalFilename",
+    L"PrivateBuild", L"ProductName",    L"ProductVersion",  L"SpecialBuild",
 };
 
 struct Translation {
@@ -50,11 +51,11 @@ bool NodeIsSound(const BYTE* block, size_t at, size_t end, int depth) {
   return true;
 }
 
-// VerQueryValueA believes every length in a block: it walks children by
-// their lengths, reads keys to their null and text values by their counts,
-// and writes the code page 932 copy of a value behind the resource, up to
-// twice the resource's length plus 4. A block from a file is only handed to
-// it when all of that stays inside the block.
+// VerQueryValueW believes every length in a block: it walks children by
+// their lengths and reads keys to their null. A block from a file is only
+// handed to it when all of that stays inside the block, and when the block
+// has the room behind the resource that GetFileVersionInfoW always leaves
+// (twice the resource's length plus 4): a block without it was cut short.
 bool BlockIsSound(const char* block, size_t size) {
   const auto* bytes = reinterpret_cast<const BYTE*>(block);
   if (size < 6) return false;
@@ -67,16 +68,16 @@ bool BlockIsSound(const char* block, size_t size) {
 
 CVersionInfo::CVersionInfo() {
   std::memset(fields_, 0, sizeof(fields_));
-  char path[260] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof(path));
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   // A path cut at the buffer's end names some other file, or none.
-  if (length == 0 || length >= sizeof(path)) return;
+  if (length == 0 || length >= MAX_PATH) return;
   Read(path);
 }
 
 CVersionInfo::CVersionInfo(const std::string& path) {
   std::memset(fields_, 0, sizeof(fields_));
-  Read(path.c_str());
+  Read(WideFromCp932(path).c_str());
 }
 
 CVersionInfo::CVersionInfo(char* block, size_t size) {
@@ -89,14 +90,12 @@ const char* CVersionInfo::GetField(int index) const {
   return fields_[index];
 }
 
-void CVersionInfo::Read(const char* path) {
+void CVersionInfo::Read(const wchar_t* path) {
   DWORD handle = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+  const DWORD size = ::GetFileVersionInfoSizeW(path, &handle);
   if (size == 0) return;
-  // As large as the platform asks: it also keeps room there for the
-  // code page 932 copies that VerQueryValueA hands out.
   std::vector<char> block(size);
-  if (!::GetFileVersionInfoA(path, handle, size, block.data())) return;
+  if (!::GetFileVersionInfoW(path, handle, size, block.data())) return;
   ReadBlock(block.data(), block.size());
 }
 
@@ -104,7 +103,7 @@ void CVersionInfo::ReadBlock(char* block, size_t size) {
   if (!block || !BlockIsSound(block, size)) return;
   void* value = nullptr;
   UINT valueLength = 0;
-  if (!::VerQueryValueA(block, "\\VarFileInfo\\Translation", &value, &valueLength)) return;
+  if (!::VerQueryValueW(block, L"\\VarFileInfo\\Translation", &value, &valueLength)) return;
   const char* entry = static_cast<const char*>(value);
   if (!entry || valueLength < sizeof(Translation)) return;
   if (entry < block || entry + sizeof(Translation) > block + size) return;
@@ -112,19 +111,24 @@ void CVersionInfo::ReadBlock(char* block, size_t size) {
   std::memcpy(&first, entry, sizeof(first));
 
   for (int i = 0; i < kFieldCount; ++i) {
-    char subBlock[128];
-    ::wsprintfA(subBlock, "\\StringFileInfo\\%04x%04x\\%s", first.language, first.codePage, kKeys[i]);
+    wchar_t subBlock[128];
+    ::wsprintfW(subBlock, L"\\StringFileInfo\\%04x%04x\\%s", first.language, first.codePage, kKeys[i]);
     value = nullptr;
     valueLength = 0;
-    if (!::VerQueryValueA(block, subBlock, &value, &valueLength) || !value) continue;
+    if (!::VerQueryValueW(block, subBlock, &value, &valueLength) || !value) continue;
     // The value's length is counted in characters on some systems and in
-    // bytes on others, so the bound is the end of the block itself.
+    // bytes on others, so the bound is the end of the block itself. The
+    // block need not sit on an even address: the UTF-16 is copied out.
     const char* text = static_cast<const char*>(value);
     const char* blockEnd = block + size;
     if (text < block || text >= blockEnd) continue;
-    const size_t room = static_cast<size_t>(blockEnd - text);
-    const char* end = static_cast<const char*>(std::memchr(text, '\0', room));
-    const std::string bounded(text, end ? static_cast<size_t>(end - text) : room);
-    CopyCp932Bounded(fields_[i], kFieldSize, bounded.c_str());
+    std::wstring wide;
+    for (const char* unit = text; blockEnd - unit >= 2; unit += 2) {
+      wchar_t character;
+      std::memcpy(&character, unit, sizeof(character));
+      if (character == L'\0') break;
+      wide += character;
+    }
+    CopyCp932Bounded(fields_[i], kFieldSize, Cp932FromWide(wide).c_str());
   }
 }

@@ -26,10 +26,11 @@ class CVersionInfo {
 
   // Reads the program's own file.
   CVersionInfo();
-  // Reads the given file.
+  // Reads the given file; `path` is code page 932.
   explicit CVersionInfo(const std::string& path);
-  // Reads a version block as GetFileVersionInfoA leaves it: the resource,
-  // then the room where VerQueryValueA writes its code page 932 copies.
+  // Reads a version block as GetFileVersionInfoW leaves it: the resource,
+  // then as much room again and 4 bytes. The UTF-16 values are turned into
+  // code page 932 here, never through the process's ANSI code page.
   CVersionInfo(char* block, size_t size);
 
   const char* GetFileVersion() const { return fields_[kFileVersion]; }
@@ -38,7 +39,7 @@ class CVersionInfo {
   const char* GetField(int index) const;
 
  private:
-  void Read(const char* path);
+  void Read(const wchar_t* path);
   void ReadBlock(char* block, size_t size);
 
   char fields_[kFieldCount][kFieldSize];

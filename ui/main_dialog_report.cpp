@@ -1,7 +1,8 @@
 // Saving the report of the last check.
 #include "app/version_info.h"
 #include "ui/main_dialog.h"
-#include "ui/report_file.h"
+#include "ui/replace_file.h"
+#include "ui/report_save_dialog.h"
 #include "ui/report_text.h"
 #include "winfw/win_app.h"
 
@@ -13,7 +14,7 @@ void CwznCheckerDlg2::WriteReport() {
   // window the user is working in owns it (the detail dialog, when it asks).
   const HWND owner = ::GetActiveWindow();
   const CFocusReturn focusReturn;
-  std::string path;
+  std::wstring path;
   if (!AskReportPath(owner, &path)) return;
-  if (!WriteReportFileReplacing(path, text)) ShowReportSaveFailedBox(owner, path);
+  if (!ReplaceFileContents(path, text)) ShowReportSaveFailedBox(owner, path);
 }

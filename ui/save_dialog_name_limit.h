@@ -4,9 +4,9 @@
 #include <windows.h>
 
 // Keeps what a person can type or paste into the save dialog's name field
-// within MAX_PATH - 1 characters: the report is written with the ANSI file
-// functions, which cannot take more, and Wine's item dialog overflows its
-// stack on a much longer name. Advise it on the dialog for as long as the
+// within MAX_PATH - 1 characters: the report's temporary file is named in a
+// MAX_PATH buffer beside it, the classic dialog takes no more, and Wine's
+// item dialog overflows its stack on a much longer name. Advise it on the dialog for as long as the
 // dialog shows; it lives on the caller's stack and is never deleted.
 class SaveDialogNameLimit : public IFileDialogEvents {
  public:

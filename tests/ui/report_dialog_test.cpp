@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "ui/report_file.h"
+#include "ui/report_save_dialog.h"
 
 namespace {
 
 // What the timer saw of the open save dialog, and what it did to it.
 struct DialogVisit {
-  std::string answerPath;  // typed in and confirmed; empty: cancel
+  std::wstring answerPath;  // typed in and confirmed; empty: cancel
   bool found = false;
   std::string nameText;
   std::string filterText;
@@ -69,7 +69,7 @@ void CALLBACK VisitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     ::PostMessageA(g_dialog, WM_COMMAND, IDCANCEL, 0);
     return;
   }
-  ::SetWindowTextA(g_nameEdit, g_visit->answerPath.c_str());
+  ::SetWindowTextW(g_nameEdit, g_visit->answerPath.c_str());
   ::PostMessageA(g_dialog, WM_COMMAND, IDOK, 0);
 }
 
@@ -81,7 +81,7 @@ class ReportDialogTest : public ::testing::Test {
     ::CoUninitialize();
   }
 
-  bool Ask(DialogVisit* visit, std::string* path) {
+  bool Ask(DialogVisit* visit, std::wstring* path) {
     g_visit = visit;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
     const bool answered = AskReportPath(nullptr, path);
@@ -92,21 +92,22 @@ class ReportDialogTest : public ::testing::Test {
 
 TEST_F(ReportDialogTest, CancelGivesNoPath) {
   DialogVisit visit;
-  std::string path = "left over";
+  std::wstring path = L"left over";
   EXPECT_FALSE(Ask(&visit, &path));
   EXPECT_TRUE(visit.found);
   EXPECT_EQ("qorChekerLog.txt", visit.nameText);
   EXPECT_NE(std::string::npos, visit.filterText.find("Text Files (*txt)"));
-  EXPECT_EQ("", path);
+  EXPECT_EQ(L"", path);
 }
 
-TEST_F(ReportDialogTest, AConfirmedNameComesBackAsACp932Path) {
-  char folder[MAX_PATH];
-  ASSERT_NE(0u, ::GetTempPathA(sizeof(folder), folder));
+// U+D55C, a Hangul syllable, is in no Japanese code page.
+TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
+  wchar_t folder[MAX_PATH];
+  ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
   DialogVisit visit;
-  visit.answerPath = std::string(folder) + "判定表_report.txt";
-  ::DeleteFileA(visit.answerPath.c_str());
-  std::string path;
+  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_report.txt";
+  ::DeleteFileW(visit.answerPath.c_str());
+  std::wstring path;
   EXPECT_TRUE(Ask(&visit, &path));
   EXPECT_TRUE(visit.found);
   EXPECT_EQ(visit.answerPath, path);
@@ -121,24 +122,24 @@ TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
   DialogVisit visit;
   g_visit = &visit;
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
-  std::string path = "left over";
+  std::wstring path = L"left over";
   EXPECT_FALSE(AskReportPath(nullptr, &path));
   ::KillTimer(nullptr, timer);
   g_visit = nullptr;
   EXPECT_TRUE(visit.found);
   EXPECT_EQ("qorChekerLog.txt", visit.nameText);
   EXPECT_EQ("Text Files (*txt)", visit.filterText);
-  EXPECT_EQ("", path);
+  EXPECT_EQ(L"", path);
 }
 
 TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) {
-  char folder[MAX_PATH];
-  ASSERT_NE(0u, ::GetTempPathA(sizeof(folder), folder));
+  wchar_t folder[MAX_PATH];
+  ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
   DialogVisit visit;
-  visit.answerPath = std::string(folder) + "判定表_classic.txt";
+  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_classic.txt";
   g_visit = &visit;
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
-  std::string path;
+  std::wstring path;
   EXPECT_TRUE(AskReportPath(nullptr, &path));
   ::KillTimer(nullptr, timer);
   g_visit = nullptr;
