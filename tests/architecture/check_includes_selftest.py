@@ -20,6 +20,7 @@ BAD_INCLUDES = [
     ("ui may reach only two headers of app/", "ui/verdict.cpp", "app/checker_app.h"),
     ("the base includes nothing above it", "handles/message_box.cpp", "probe/os_probes.h"),
     ("the product never includes tests", "probe/os_probes.cpp", "tests/support/trace_capture.h"),
+    ("tools build on the product, never on tests", "tools/page_reader/page_reader.cpp", "tests/support/trace_capture.h"),
 ]
 
 

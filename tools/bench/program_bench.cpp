@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "res/resource_ids.h"
-#include "tests/e2e/checker_process.h"
-#include "tests/e2e/debug_output_listener.h"
-#include "tests/e2e/window_probe.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/debug_output_listener.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
 

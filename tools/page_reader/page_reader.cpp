@@ -14,8 +14,8 @@
 #include <string>
 
 #include "res/resource_ids.h"
-#include "tests/e2e/checker_process.h"
-#include "tests/e2e/window_probe.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/checker_process.h"
+#include "tools/window_reading/checker_process.h"
 
 namespace {
 
