@@ -14,13 +14,12 @@
 #include <string>
 
 #include "res/page_layout.h"
+#include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "tools/window_reading/checker_process.h"
 #include "tools/window_reading/window_probe.h"
 
 namespace {
-
-const char kMainWindowClass[] = "wznCheckerClass";
 
 std::string Utf8FromCp932(const std::string& text) {
   if (text.empty()) return text;
@@ -85,7 +84,7 @@ std::string ProgramPath(HWND window) {
 }
 
 HWND ShownMainWindow() {
-  const HWND window = FindWindowA(kMainWindowClass, nullptr);
+  const HWND window = FindWindowA(MAIN_WINDOW_CLASS, nullptr);
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
