@@ -17,9 +17,7 @@
 namespace {
 
 const wchar_t kSingleInstanceMutex[] = L"wznCheckerMutexName";
-const char kRefusalCaption[] = "ソラリオ";
-// The class a second copy looks for; the main dialog's template names it.
-const wchar_t kMainWindowClass[] = L"wznCheckerClass";
+const wchar_t kMainWindowClass[] = L"" MAIN_WINDOW_CLASS;
 
 // Registers kMainWindowClass with the attributes of the system dialog
 // class. A class already registered counts as success.
@@ -67,7 +65,7 @@ BOOL CwznCheckerApp::InitInstance() {
 
   if (!IsSupportedOs()) {
     const std::string text = LoadStringResource(m_hInstance, IDS_UNSUPPORTED_OS);
-    ShowMessageBox(nullptr, text.c_str(), kRefusalCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    ShowMessageBox(nullptr, text.c_str(), PROGRAM_SHORT_TITLE, MB_OK | MB_ICONERROR | MB_TOPMOST);
     return FALSE;
   }
 

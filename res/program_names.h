@@ -1,8 +1,14 @@
 #pragma once
 
-// The program's title and its report's file name, in the one place the code,
-// the resource scripts and the version texts take them from. UTF-8, as in
-// version_values.h.
+// The program's titles, its main window's class and its report's file name,
+// in the one place the code, the resource scripts and the version texts take
+// them from. UTF-8, as in version_values.h.
 
 #define PROGRAM_TITLE "ソラリオ for UT-750"
+#define PROGRAM_SHORT_TITLE "ソラリオ"
+// The short title between two full-width spaces, as the taskbar shows it.
+#define MAIN_WINDOW_TITLE "　" PROGRAM_SHORT_TITLE "　"
+// The main dialog's window class: a second copy of the program, and the
+// tools that read its page, find the first one's window by it.
+#define MAIN_WINDOW_CLASS "wznCheckerClass"
 #define REPORT_FILE_NAME "qorChekerLog.txt"

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "judge/display_check_run.h"
+#include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "ui/guide_page.h"
 #include "ui/widgets/control_placement.h"
@@ -106,7 +107,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   PlaceStatics();
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   SetDisplayCheckWindows(m_hWnd, GetDlgItem(IDC_VIDEO_WINDOW));
-  SetWindowText("　ソラリオ　");
+  SetWindowText(MAIN_WINDOW_TITLE);
   // Enter and Space start the check from the first moment.
   GotoDlgCtrl(startButton_.m_hWnd);
   return FALSE;

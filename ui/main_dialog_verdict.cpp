@@ -2,7 +2,7 @@
 #include "ui/detail_dialog.h"
 #include "ui/guide_page.h"
 #include "ui/main_dialog.h"
-#include "ui/solution_pages.h"
+#include "ui/verdict.h"
 #include "ui/verdict_pictures.h"
 
 void CwznCheckerDlg2::ShowVerdict() {

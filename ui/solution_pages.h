@@ -1,9 +1,6 @@
 #pragma once
 
-// The guide page below the program folder for a solution code, starting
-// with a backslash; null for a code without a page.
-const char* SolutionPagePath(int solutionPage);
-
-// The requirement pages that the detail dialog opens.
+// The requirement pages that the detail dialog opens, below the program
+// folder. The result page's guide pages are in the rows of verdict.cpp.
 extern const char kSpecTopPage[];
 extern const char kUsbTunerSpecPage[];

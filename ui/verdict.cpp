@@ -12,17 +12,20 @@ struct DisplayRow {
   DisplayFactor factor;
   const char* message;
   Mark displayMark;
-  int solutionPage;
+  int solutionPage;       // the code VerdictState carries
+  const char* guidePage;  // what the code opens, below the program's folder
   bool mayEnableDetails;
 };
 
 // One row per DisplayFactor, in its order.
 constexpr DisplayRow kDisplayRows[] = {
-    {kFactorOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, false},
-    {kFactorCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, false},
-    {kFactorHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8, false},
-    {kFactorCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, false},
-    {kFactorAnalogVga, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, true},
+    {kFactorOverlay, "オーバーレイ表示が使えません", kMarkCross, 2, "\\GUIDE\\error00.htm", false},
+    {kFactorCopp, "グラフィック機能がCOPPに対応していません", kMarkCross, 3, "\\GUIDE\\error01.htm", false},
+    {kFactorHdcp, "グラフィック環境もしくはディスプレイがHDCPに対応していません", kMarkCross, 8,
+     "\\GUIDE\\error03-1.htm", false},
+    {kFactorCgmsa, "グラフィック環境がCGMSに対応していません", kMarkCross, 7, "\\GUIDE\\error05.htm", false},
+    {kFactorAnalogVga, "52万画素ダウンスケーリングにて表示されます", kMarkCircle, 1, "\\GUIDE\\error06.htm",
+     true},
 };
 
 constexpr bool RowsFollowFactors() {
@@ -33,6 +36,16 @@ constexpr bool RowsFollowFactors() {
   return factor == kDisplayFactorCount;
 }
 static_assert(RowsFollowFactors(), "kDisplayRows holds one row per DisplayFactor, in its order");
+
+constexpr bool SolutionCodesAreDistinct() {
+  for (const DisplayRow& row : kDisplayRows) {
+    int uses = 0;
+    for (const DisplayRow& other : kDisplayRows) uses += other.solutionPage == row.solutionPage;
+    if (row.solutionPage == 0 || uses != 1) return false;
+  }
+  return true;
+}
+static_assert(SolutionCodesAreDistinct(), "a solution code names one guide page; 0 names none");
 
 struct MemoryRow {
   const char* status;
@@ -54,6 +67,13 @@ std::string HighDefinitionMessage() {
 }
 
 }  // namespace
+
+const char* SolutionPagePath(int solutionPage) {
+  for (const DisplayRow& row : kDisplayRows) {
+    if (row.solutionPage == solutionPage) return row.guidePage;
+  }
+  return nullptr;
+}
 
 bool IsPentium4Name(const std::string& cpuName) {
   return cpuName.find("Intel(R) Pentium(R) 4 CPU") != std::string::npos;

@@ -32,3 +32,7 @@ struct VerdictView {
 bool IsPentium4Name(const std::string& cpuName);
 
 VerdictView ComposeVerdict(const EnvironmentInfo& environment);
+
+// The guide page below the program folder for a solution code, starting
+// with a backslash; null for a code without a page.
+const char* SolutionPagePath(int solutionPage);

@@ -28,11 +28,7 @@ std::vector<PicturePlacement> VerdictPictures(const VerdictState& marks) {
   AddStateMark(&pictures, marks.osMark, kOsMark);
   AddStateMark(&pictures, marks.memoryMark, kMemoryMark);
   AddStateMark(&pictures, marks.displayMark, kGraphicsMark);
-  // The picture is 136 wide; its last column stays off the page's frame.
-  if (marks.cpuMark == kMarkCross) {
-    AddPicture(&pictures, IDB_MARK_CROSS_CAPTION,
-               {kOtherMark.left, kOtherMark.top, kOtherMark.right - 1, kOtherMark.bottom});
-  }
+  if (marks.cpuMark == kMarkCross) AddPicture(&pictures, IDB_MARK_CROSS_CAPTION, kOtherMarkShown);
   if (IsDrawnMark(marks.overallMark))
     AddPicture(&pictures, kBanners[marks.overallMark - kMarkDoubleCircle], kBanner);
   return pictures;

@@ -1,7 +1,9 @@
 """Injects includes the README's list forbids into a copy of the sources and
-makes sure tools/check_includes.py fails on each, naming file and include.
+makes sure tools/check_includes.py fails on each, naming file and include;
+then puts the README's library table and CMake's link table at odds and
+makes sure it fails naming the row to write.
 
-Usage: check_includes_selftest.py [source root]"""
+Usage: check_includes_selftest.py [source root [build tree's link_table.txt]]"""
 
 import os
 import shutil
@@ -12,6 +14,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", ".."))
 CHECK = os.path.join(ROOT, "tools", "check_includes.py")
+LINK_TABLE = sys.argv[2] if len(sys.argv) > 2 else None
 
 # (what it pins, file that gets the include, include it gets)
 BAD_INCLUDES = [
@@ -20,12 +23,68 @@ BAD_INCLUDES = [
     ("ui may reach only two headers of app/", "ui/verdict.cpp", "app/checker_app.h"),
     ("the base includes nothing above it", "handles/message_box.cpp", "probe/os_probes.h"),
     ("the product never includes tests", "probe/os_probes.cpp", "tests/support/trace_capture.h"),
+    ("tools build on the product, never on tests", "tools/page_reader/page_reader.cpp", "tests/support/trace_capture.h"),
+]
+
+WINFW_MAIN_NOTE = "`WinMain`, in an object library so that every program linking it gets it"
+# (what it pins, README text replaced, link table text replaced ("" appends),
+# what the check must print)
+TABLE_CASES = [
+    ("a library the table lacks", ("| `probe` | `probe/` | `handles` |\n", ""), None,
+     "no row for `probe`; add this row:\n| `probe` | `probe/` | `handles` |\n"),
+    ("a library another branch adds to CMake", None,
+     ("", "notice\tSTATIC_LIBRARY\thandles/\tlibnotice.a\thandles,project_options,user32\n"),
+     "no row for `notice`; add this row:\n| `notice` | `handles/` | `handles` |\n"),
+    ("a link the row misses, its note kept",
+     (f"| `winfw_main` | `winfw/` | `winfw`; {WINFW_MAIN_NOTE} |", f"| `winfw_main` | `winfw/` | nothing; {WINFW_MAIN_NOTE} |"),
+     None, f"change it to:\n| `winfw_main` | `winfw/` | `winfw`; {WINFW_MAIN_NOTE} |\n"),
+    ("a row of a target CMake does not build", ("| `probe` |", "| `gone` | `ui/` | `judge` |\n| `probe` |"), None,
+     "`gone` is no target of CMake outside tests/; remove its row"),
+    ("the product links a library of the tests", None,
+     ("\tprobe/\tlibprobe.a\tproject_options,", "\tprobe/\tlibprobe.a\ttest_support,project_options,"),
+     "`probe` links `test_support` of the test tree"),
 ]
 
 
-def run_check(root):
-    result = subprocess.run([sys.executable, "-B", CHECK, root], capture_output=True, text=True)
+def run_check(root, link_table=None):
+    command = [sys.executable, "-B", CHECK, root] + ([link_table] if link_table else [])
+    result = subprocess.run(command, capture_output=True, text=True)
     return result.returncode, result.stdout
+
+
+def edited(path, edit, into):
+    """Writes the file with `edit` (old, new) applied to `into`; False when
+    `old` is not in it."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    old, new = edit
+    if old and old not in text:
+        return False
+    with open(into, "w", encoding="utf-8") as f:
+        f.write(text.replace(old, new, 1) if old else text + new)
+    return True
+
+
+def table_failures(copy, temp):
+    failures = []
+    readme = os.path.join(copy, "README.md")
+    shutil.copy(readme, os.path.join(temp, "README.original"))
+    code, output = run_check(copy, LINK_TABLE)
+    if code != 0:
+        failures.append(f"the untouched table fails:\n{output}")
+    links = os.path.join(temp, "link_table.txt")
+    for what, readme_edit, links_edit, expected in TABLE_CASES:
+        shutil.copy(os.path.join(temp, "README.original"), readme)
+        shutil.copy(LINK_TABLE, links)
+        if (readme_edit and not edited(readme, readme_edit, readme)) or \
+                (links_edit and not edited(links, links_edit, links)):
+            failures.append(f"{what}: the text to change is gone; update the case")
+            continue
+        code, output = run_check(copy, links)
+        if code == 0 or expected not in output:
+            failures.append(f"{what}: expected\n{expected}\nin:\n{output}")
+    shutil.copy(os.path.join(temp, "README.original"), readme)
+    return failures
 
 
 def main():
@@ -47,9 +106,12 @@ def main():
                 f.write(original)
             if code == 0 or f'{file}:1: ' not in output or f'"{include}"' not in output:
                 failures.append(f"{what}: {file} including {include} was not named:\n{output}")
+        if LINK_TABLE:
+            failures += table_failures(copy, temp)
     for failure in failures:
         print(failure)
-    print(f"check_includes_selftest: {len(BAD_INCLUDES) + 1 - len(failures)} of {len(BAD_INCLUDES) + 1} cases as expected")
+    cases = len(BAD_INCLUDES) + 1 + (len(TABLE_CASES) + 1 if LINK_TABLE else 0)
+    print(f"check_includes_selftest: {cases - len(failures)} of {cases} cases as expected")
     return 1 if failures else 0
 
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "res/resource_ids.h"
-#include "tests/e2e/debug_output_listener.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/save_dialog_driver.h"
+#include "tools/window_reading/debug_output_listener.h"
 
 namespace {
 

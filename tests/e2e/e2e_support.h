@@ -9,11 +9,11 @@
 #include <string>
 
 #include "res/resource_ids.h"
-#include "tests/e2e/checker_process.h"
 #include "tests/e2e/prefix_fixtures.h"
-#include "tests/e2e/window_probe.h"
 #include "tests/e2e/x_input.h"
 #include "tests/graph_support/ball_source_dll.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/window_probe.h"
 
 inline const DWORD kShowTimeout = 30000;
 inline const DWORD kVerdictTimeout = 90000;

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "tests/e2e/checker_process.h"
-#include "tests/e2e/window_probe.h"
 #include "tests/e2e/x_input.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
 

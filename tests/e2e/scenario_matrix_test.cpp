@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "judge/display_check_record.h"
-#include "tests/e2e/debug_output_listener.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/save_dialog_driver.h"
 #include "tests/e2e/system_texts.h"
 #include "tests/graph_support/test_windows.h"
 #include "tests/judge/run_log_expectations.h"
 #include "tests/support/golden_file.h"
+#include "tools/window_reading/debug_output_listener.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "res/resource_ids.h"
 #include "tests/support/golden_file.h"
-#include "ui/solution_pages.h"
+#include "ui/verdict.h"
 
 // Found by argument lookup, so it lives beside the type.
 bool operator==(const PicturePlacement& a, const PicturePlacement& b) {

@@ -28,6 +28,9 @@ OS_MARK = (57, 204, 107, 254)
 MEMORY_MARK = (497, 204, 547, 254)
 GRAPHICS_MARK = (57, 309, 107, 359)
 OTHER_MARK = (497, 309, 633, 359)
+# The cross with its caption is drawn 136 wide, over all of OTHER_MARK, but
+# the page paints 135 columns of it: its last column stays off the frame.
+OTHER_MARK_SHOWN = (OTHER_MARK[0], OTHER_MARK[1], OTHER_MARK[2] - 1, OTHER_MARK[3])
 
 OS_NAME_TEXT = (198, 205, 458, 235)
 OS_STATUS_TEXT = (198, 239, 458, 269)

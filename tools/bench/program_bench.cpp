@@ -18,10 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "res/program_names.h"
 #include "res/resource_ids.h"
-#include "tests/e2e/checker_process.h"
-#include "tests/e2e/debug_output_listener.h"
-#include "tests/e2e/window_probe.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/debug_output_listener.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ double ColdStartProgram(const Program& program) {
   const double shown = TimeUntil(
       started,
       [&] {
-        window = window ? window : FirstWindow(process.ProcessId(), "wznCheckerClass");
+        window = window ? window : FirstWindow(process.ProcessId(), MAIN_WINDOW_CLASS);
         return window && Shows(window, program.startPage, RECT{0, 0, 360, 150});
       },
       20000);
@@ -158,7 +159,7 @@ CheckFigures PressToResult(const Program& program, const char* scenario, const P
   if (TimeUntil(
           NowMs(),
           [&] {
-            window = window ? window : FirstWindow(process.ProcessId(), "wznCheckerClass");
+            window = window ? window : FirstWindow(process.ProcessId(), MAIN_WINDOW_CLASS);
             return window && Shows(window, program.startPage, RECT{0, 0, 360, 150});
           },
           20000) < 0) {

@@ -13,13 +13,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "res/page_layout.h"
+#include "res/program_names.h"
 #include "res/resource_ids.h"
-#include "tests/e2e/checker_process.h"
-#include "tests/e2e/window_probe.h"
+#include "tools/window_reading/checker_process.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
-
-const char kMainWindowClass[] = "wznCheckerClass";
 
 std::string Utf8FromCp932(const std::string& text) {
   if (text.empty()) return text;
@@ -84,7 +84,7 @@ std::string ProgramPath(HWND window) {
 }
 
 HWND ShownMainWindow() {
-  const HWND window = FindWindowA(kMainWindowClass, nullptr);
+  const HWND window = FindWindowA(MAIN_WINDOW_CLASS, nullptr);
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
@@ -105,13 +105,14 @@ bool AnswerMessageBoxes(HWND window) {
   return answered;
 }
 
-// Which of the program's own pictures the page shows at (x, y); 0 for none.
-int PictureShown(HWND window, const std::string& program, const int* candidates, int count, int x, int y,
-                 int width, int height) {
-  const Pixels shown = CaptureClient(window, RECT{x, y, x + width, y + height});
+// Which of the program's own pictures the page shows at `at`; 0 for none.
+int PictureShown(HWND window, const std::string& program, const int* candidates, int count,
+                 const PageRect& at) {
+  const Pixels shown = CaptureClient(window, RECT{at.left, at.top, at.right, at.bottom});
   for (int i = 0; i < count; ++i) {
     const Pixels picture = LoadPictureResource(program, candidates[i]);
-    if (picture.width > 0 && CountDifferences(shown, picture, width, height) == 0) return candidates[i];
+    if (picture.width > 0 && CountDifferences(shown, picture, at.width(), at.height()) == 0)
+      return candidates[i];
   }
   return 0;
 }
@@ -171,18 +172,19 @@ int Verdict(DWORD timeoutMs) {
   }
   if (answered) Sleep(500);
   const std::string program = ProgramPath(window);
-  // Where the result page paints the banner and the marks (the end-to-end
-  // tests pin the same places).
+  // Where the result page paints the banner and the marks: the rectangles
+  // the program is built with.
+  using namespace page_layout;
   static const int kBanners[] = {IDB_BANNER_SUITABLE, IDB_BANNER_LIMITED, IDB_BANNER_UNSUITABLE};
   static const int kMarks[] = {IDB_MARK_DOUBLE_CIRCLE, IDB_MARK_CIRCLE, IDB_MARK_CROSS};
   static const int kCpuMarks[] = {IDB_MARK_CROSS_CAPTION};
   int banner = 0;
   // The page may still be painting when the save button shows.
-  WaitUntil([&] { return (banner = PictureShown(window, program, kBanners, 3, 150, 78, 480, 60)) != 0; }, 5000);
-  const int osMark = PictureShown(window, program, kMarks, 3, 57, 204, 50, 50);
-  const int memoryMark = PictureShown(window, program, kMarks, 3, 497, 204, 50, 50);
-  const int displayMark = PictureShown(window, program, kMarks, 3, 57, 309, 50, 50);
-  const int cpuMark = PictureShown(window, program, kCpuMarks, 1, 497, 309, 135, 50);
+  WaitUntil([&] { return (banner = PictureShown(window, program, kBanners, 3, kBanner)) != 0; }, 5000);
+  const int osMark = PictureShown(window, program, kMarks, 3, kOsMark);
+  const int memoryMark = PictureShown(window, program, kMarks, 3, kMemoryMark);
+  const int displayMark = PictureShown(window, program, kMarks, 3, kGraphicsMark);
+  const int cpuMark = PictureShown(window, program, kCpuMarks, 1, kOtherMarkShown);
 
   std::string meaning;
   switch (banner) {

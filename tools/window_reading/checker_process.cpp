@@ -1,4 +1,6 @@
-#include "tests/e2e/checker_process.h"
+#include "tools/window_reading/checker_process.h"
+
+#include "res/program_names.h"
 
 namespace {
 
@@ -88,7 +90,7 @@ CheckerProcess::~CheckerProcess() {
 HWND CheckerProcess::WaitForMainWindow(DWORD timeoutMs) const {
   const DWORD started = GetTickCount();
   while (GetTickCount() - started < timeoutMs) {
-    const std::vector<HWND> windows = ProcessWindows(processId_, "wznCheckerClass");
+    const std::vector<HWND> windows = ProcessWindows(processId_, MAIN_WINDOW_CLASS);
     if (!windows.empty()) return windows.front();
     if (WaitForSingleObject(process_, 50) != WAIT_TIMEOUT) return nullptr;
   }

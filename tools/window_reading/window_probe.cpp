@@ -1,4 +1,4 @@
-#include "tests/e2e/window_probe.h"
+#include "tools/window_reading/window_probe.h"
 
 #include <cstring>
 

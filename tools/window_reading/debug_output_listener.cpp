@@ -1,4 +1,4 @@
-#include "tests/e2e/debug_output_listener.h"
+#include "tools/window_reading/debug_output_listener.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // One start of the real program in this prefix. The process is ended and
-// waited for when the object goes, whatever the test did with it.
+// waited for when the object goes, whatever its user did with it.
 class CheckerProcess {
  public:
   // `exePath` is the program to start; `environment` entries "NAME=value"
