@@ -1,5 +1,7 @@
 #include "tests/e2e/checker_process.h"
 
+#include "tests/e2e/window_probe.h"
+
 namespace {
 
 struct SavedVariable {
@@ -31,6 +33,19 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
   std::vector<HWND> found;
   WindowSearch search{processId, className, &found};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& is, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          if (!found && is(candidate)) found = candidate;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
   return found;
 }
 
