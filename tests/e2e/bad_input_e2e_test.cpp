@@ -62,26 +62,18 @@ TEST_P(BadSaveTargetTest, EndsSavedOrSaysSoAndLosesNothing) {
   // The dialog may refuse the name itself (its own box, owned by it); the
   // program's own box comes after the dialog has gone.
   HWND failure = nullptr;
-  auto refusedByTheDialog = [&] {
-    for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-      if (candidate != save && GetWindow(candidate, GW_OWNER) == save) return true;
-    }
-    return false;
-  };
   WaitUntil(
       [&] {
         failure = WaitForBoxSaying(checker_->ProcessId(), kSaveFailed, 0);
-        if (failure || refusedByTheDialog()) return true;
+        if (failure || WaitForOwnedDialog(checker_->ProcessId(), save, 0)) return true;
         return !IsWindow(save) && !ReadFileBytes(target.path).empty();
       },
       // A folder's name makes the dialog browse into it, and nothing else happens.
       8000);
   if (IsWindow(save)) {
     // Refused by the dialog: leave it the way a person would.
-    for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-      if (candidate != save && GetWindow(candidate, GW_OWNER) == save)
-        PostMessageA(candidate, WM_COMMAND, IDOK, 0);
-    }
+    if (const HWND refusal = WaitForOwnedDialog(checker_->ProcessId(), save, 0))
+      PostMessageA(refusal, WM_COMMAND, IDOK, 0);
     PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(target.saved) << "the dialog refused a name that can be saved";
   }

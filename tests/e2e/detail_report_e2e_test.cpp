@@ -3,16 +3,17 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
-#include "probe/directdraw_probe.h"
-#include "probe/display_device.h"
-#include "probe/wmi_queries.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/result_page_fixture.h"
 #include "tests/e2e/save_dialog_driver.h"
+#include "tests/e2e/system_texts.h"
 #include "tests/graph_support/test_windows.h"
+#include "tests/support/driver_memory_size.h"
 
 namespace {
 
@@ -22,23 +23,31 @@ const char kHighDefinitionBlock[] =
     "        グラフィック、ディスプレイの接続状態\r\n"
     "                        :  ◎  ハイビジョン視聴が可能です。\r\n";
 
-// The detail dialog: the process's dialog-class window with a 500 x 450 client.
-HWND WaitForDetailDialog(DWORD processId) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND candidate : ProcessWindows(processId, "#32770")) {
-          const SIZE size = ClientSize(candidate);
-          if (size.cx == 500 && size.cy == 450) {
-            found = candidate;
-            return true;
-          }
-        }
-        return false;
-      },
-      kShowTimeout);
-  return found;
+// The processor as the detail dialog names it: WMI's name without the
+// blanks some makers pad it with, and the highest clock, from 1000 MHz in GHz.
+std::string ProcessorText() {
+  std::string name = WmiText(L"Win32_Processor", L"Name");
+  name.erase(0, name.find_first_not_of(' '));
+  const int megahertz = std::atoi(WmiText(L"Win32_Processor", L"MaxClockSpeed").c_str());
+  char clock[32];
+  if (megahertz < 1000) snprintf(clock, sizeof(clock), " %d MHz", megahertz);
+  if (megahertz >= 1000) snprintf(clock, sizeof(clock), " %.2f GHz", megahertz / 1000.0);
+  return name + clock;
 }
+
+// The detail dialog's video memory is the driver's own figure; DirectDraw's
+// only where the driver wrote none.
+class DriverMemoryTest : public CheckerResultTest {
+ protected:
+  ScopedDriverMemorySize driverMemory_;
+};
+// 240 MB, a figure DirectDraw does not give here.
+struct DriverSays240MB : DriverMemoryTest {
+  DriverSays240MB() { EXPECT_TRUE(driverMemory_.Write(REG_DWORD, {0x00, 0x00, 0x00, 0x0F})); }
+};
+struct DriverSaysNothing : DriverMemoryTest {
+  DriverSaysNothing() { driverMemory_.Delete(); }
+};
 
 // The shipped program, not the test build: its own marks and banner, and a
 // display message that is whole within its two lines.
@@ -107,10 +116,8 @@ TEST_F(CheckerResultTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
       [&] {
         box = WaitForBoxSaying(checker_->ProcessId(), "保存できませんでした", 0);
         if (box) return true;
-        for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-          if (candidate != save && GetWindow(candidate, GW_OWNER) == save)
-            PostMessageA(candidate, WM_COMMAND, IDYES, 0);
-        }
+        if (const HWND confirm = WaitForOwnedDialog(checker_->ProcessId(), save, 0))
+          PostMessageA(confirm, WM_COMMAND, IDYES, 0);
         return false;
       },
       kShowTimeout));
@@ -122,7 +129,7 @@ TEST_F(CheckerResultTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
   DeleteFileA(path.c_str());
 }
 
-TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) {
+TEST_F(DriverSays240MB, DetailDialogShowsProcessorGraphicsAndVideoMemoryAndSavesTheSameReport) {
   const std::string mainPath = TempFolder() + "solario-report-main.txt";
   const std::string detailPath = TempFolder() + "solario-report-detail.txt";
   DeleteFileA(mainPath.c_str());
@@ -131,36 +138,18 @@ TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) 
 
   ASSERT_TRUE(ControlEnabled(window_, IDC_SHOW_DETAILS));
   PressButton(window_, IDC_SHOW_DETAILS);
-  const HWND details = WaitForDetailDialog(checker_->ProcessId());
+  const HWND details = WaitForOwnedDialog(checker_->ProcessId(), window_, kShowTimeout);
   ASSERT_TRUE(details);
   Sleep(500);
-  EXPECT_EQ(GetWindow(details, GW_OWNER), window_);
+  EXPECT_EQ(ClientSize(details).cx, 500);
+  EXPECT_EQ(ClientSize(details).cy, 450);
   EXPECT_FALSE(IsWindowEnabled(window_)) << "the detail dialog is modal";
 
-  // The owner's figures, read again here from the same platform sources.
   const ScopedComApartment com;
-  std::string cpuName;
-  WmiGetCpuName(&cpuName);
-  DISPLAY_DEVICEA device = {};
-  device.cb = sizeof(device);
-  int position = 0;
-  int registryMegabytes = 0;
-  int directDrawMegabytes = 0;
-  if (FindWindowDisplayDevice(window_, &device)) {
-    WmiFindVideoController(device.DeviceID, &position);
-    GetRegistryVideoMemory(device, &registryMegabytes);
-  }
-  std::string graphicsName;
-  WmiGetVideoControllerName(position, &graphicsName);
-  GetMonitorVideoMemory(window_, &directDrawMegabytes);
-  const int megabytes = registryMegabytes ? registryMegabytes : directDrawMegabytes;
-  const std::string vram = megabytes > 0 ? std::to_string(megabytes) + " MB" : std::string();
-
-  EXPECT_FALSE(cpuName.empty());
-  EXPECT_EQ(ControlText(details, IDC_DETAIL_CPU), cpuName);
-  EXPECT_EQ(ControlText(details, IDC_DETAIL_GRAPHICS), graphicsName);
-  EXPECT_EQ(ControlText(details, IDC_DETAIL_VRAM), vram)
-      << "registry " << registryMegabytes << " MB, DirectDraw " << directDrawMegabytes << " MB";
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_CPU), ProcessorText());
+  // The prefix has one display adapter, so whichever the window is on, it is this one.
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_GRAPHICS), WmiText(L"Win32_VideoController", L"Name"));
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_VRAM), "240 MB");
 
   ExpectRect(details, IDC_USB_TYPE, 30, 164, 210, 40);
   ExpectRect(details, IDC_DETAIL_CLOSE, 441, 18, 40, 40);
@@ -170,39 +159,23 @@ TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) 
   ExpectRect(details, IDC_DETAIL_VRAM, 153, 351, 305, 15);
   EXPECT_FALSE(ControlVisible(details, IDC_PCI_TYPE));
   EXPECT_FALSE(ControlEnabled(details, IDC_SPEC_TOP));
-  // Control 1065 has no picture: what shows there, inside the client area,
-  // is the background.
-  RECT blankArea = ControlClientRect(details, IDC_SPEC_TOP);
-  blankArea.left = std::max<LONG>(blankArea.left, 0);
-  blankArea.top = std::max<LONG>(blankArea.top, 0);
-  blankArea.right = std::min<LONG>(blankArea.right, 500);
-  blankArea.bottom = std::min<LONG>(blankArea.bottom, 450);
+  // Control 1065 has no picture, and beyond their short texts the statics
+  // have no box: what shows there, inside the client area, is the background.
   const Pixels background = LoadPictureResource(kProgram, IDB_DETAIL_BACKGROUND);
   ASSERT_EQ(background.width, 500);
-  if (blankArea.right > blankArea.left && blankArea.bottom > blankArea.top) {
-    const Pixels shown = CaptureClient(details, blankArea);
+  const Pixels shown = CaptureClient(details, {0, 0, 500, 450});
+  for (int id : {IDC_SPEC_TOP, IDC_DETAIL_GRAPHICS, IDC_DETAIL_VRAM}) {
+    const RECT control = ControlClientRect(details, id);
+    const LONG left = std::max<LONG>(id == IDC_SPEC_TOP ? control.left : control.right - 30, 0);
     int differences = 0;
-    for (int y = 0; y < shown.height; ++y) {
-      for (int x = 0; x < shown.width; ++x) {
-        differences += shown.At(x, y) != background.At(blankArea.left + x, blankArea.top + y);
+    for (int y = std::max<LONG>(control.top, 0); y < std::min<LONG>(control.bottom, 450); ++y) {
+      for (int x = left; x < std::min<LONG>(control.right, 500); ++x) {
+        differences += shown.At(x, y) != background.At(x, y);
       }
     }
-    EXPECT_EQ(differences, 0) << "control 1065 drew something";
+    EXPECT_EQ(differences, 0) << "control " << id << " drew something";
   }
   ExpectPicture(details, IDB_DETAIL_BACKGROUND, 0, 0, 400, 60);
-  // Beyond their short texts, the statics show the picture: no box behind them.
-  for (int id : {IDC_DETAIL_GRAPHICS, IDC_DETAIL_VRAM}) {
-    const RECT text = ControlClientRect(details, id);
-    const RECT tail = {text.right - 30, text.top, text.right, text.bottom};
-    const Pixels shownTail = CaptureClient(details, tail);
-    int boxPixels = 0;
-    for (int y = 0; y < shownTail.height; ++y) {
-      for (int x = 0; x < shownTail.width; ++x) {
-        boxPixels += shownTail.At(x, y) != background.At(tail.left + x, tail.top + y);
-      }
-    }
-    EXPECT_EQ(boxPixels, 0) << "static " << id;
-  }
   ExpectPicture(details, IDB_USB_TYPE_BUTTON, 30, 164, 210, 40);
   SaveArtifact(details, "detail-dialog");
 
@@ -219,11 +192,13 @@ TEST_F(CheckerResultTest, DetailDialogShowsTheOwnersTextsAndSavesTheSameReport) 
   DeleteFileA(detailPath.c_str());
 }
 
-TEST_F(CheckerResultTest, DetailDialogOpensTheTunerPageAndMovesByItsBackground) {
+TEST_F(DriverSaysNothing, DetailDialogShowsDirectDrawsFigureOpensTheTunerPageAndMovesByItsBackground) {
   PressButton(window_, IDC_SHOW_DETAILS);
-  const HWND details = WaitForDetailDialog(checker_->ProcessId());
+  const HWND details = WaitForOwnedDialog(checker_->ProcessId(), window_, kShowTimeout);
   ASSERT_TRUE(details);
   Sleep(500);
+  ASSERT_GT(DirectDrawLocalMegabytes(), 0);
+  EXPECT_EQ(ControlText(details, IDC_DETAIL_VRAM), std::to_string(DirectDrawLocalMegabytes()) + " MB");
 
   PressButton(details, IDC_USB_TYPE);
   ASSERT_TRUE(recorder_->WaitForRecord(20000));

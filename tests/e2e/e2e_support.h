@@ -14,6 +14,7 @@
 #include "tests/graph_support/ball_source_dll.h"
 #include "tools/window_reading/checker_process.h"
 #include "tools/window_reading/window_probe.h"
+#include "tests/support/display_messages.h"
 
 inline const DWORD kShowTimeout = 30000;
 inline const DWORD kVerdictTimeout = 90000;
@@ -34,12 +35,6 @@ inline const char kUnsupportedOs[] =
 inline const char kRetryWarning[] =
     "COPP判定が正しく行えませんでした。再度実行してください。\r\n"
     "マルチモニタ環境の場合はシングルモニタにして、実行してください。";
-
-inline std::string HighDefinitionMessage() {
-  std::string message(44, ' ');
-  for (int i = 0; i < 16; ++i) message += "　";
-  return message + "ハイビジョンで表示可能です";
-}
 
 inline std::string Scenario(const char* scenario) { return std::string("SIMULATED_DRIVER_SCENARIO=") + scenario; }
 

@@ -46,19 +46,6 @@ bool FocusBecomes(HWND window, int id) {
   return WaitUntil([&] { return FocusedControlId(window) == id; }, 5000);
 }
 
-HWND WaitForOwnedDialog(DWORD processId, HWND owner) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND candidate : ProcessWindows(processId, "#32770")) {
-          if (GetWindow(candidate, GW_OWNER) == owner && IsWindowVisible(candidate)) found = candidate;
-        }
-        return found != nullptr;
-      },
-      kShowTimeout);
-  return found;
-}
-
 // Tabs until `to` has the focus; false when it never comes.
 bool TabTo(HWND window, int to) {
   for (int i = 0; i < 5 && FocusedControlId(window) != to; ++i) {
@@ -124,7 +111,7 @@ TEST_P(KeyboardTest, EnterTabAndEscapeWorkTheFocusedButtons) {
   if (ControlEnabled(window, IDC_SHOW_DETAILS)) {
     ASSERT_TRUE(TabTo(window, IDC_SHOW_DETAILS));
     ASSERT_TRUE(XPressKey("Return"));
-    const HWND details = WaitForOwnedDialog(checker.ProcessId(), window);
+    const HWND details = WaitForOwnedDialog(checker.ProcessId(), window, kShowTimeout);
     ASSERT_TRUE(details);
     EXPECT_TRUE(FocusBecomes(details, IDC_DETAIL_CLOSE));
     ASSERT_TRUE(XPressKey("Return"));

@@ -39,15 +39,8 @@ class CheckerResultTest : public CheckerAppTest {
     ASSERT_TRUE(save);
     ASSERT_TRUE(TypeIntoSaveDialog(save, path));
     if (expectOverwritePrompt) {
-      HWND confirm = nullptr;
-      ASSERT_TRUE(WaitUntil(
-          [&] {
-            for (HWND candidate : ProcessWindows(checker_->ProcessId(), "#32770")) {
-              if (candidate != save && GetWindow(candidate, GW_OWNER) == save) confirm = candidate;
-            }
-            return confirm != nullptr;
-          },
-          kShowTimeout));
+      const HWND confirm = WaitForOwnedDialog(checker_->ProcessId(), save, kShowTimeout);
+      ASSERT_TRUE(confirm);
       PostMessageA(confirm, WM_COMMAND, IDYES, 0);
     }
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }, kShowTimeout));

@@ -38,19 +38,7 @@ HWND NameEdit(HWND dialog) {
 }  // namespace
 
 HWND WaitForSaveDialog(DWORD processId, DWORD timeoutMs) {
-  HWND dialog = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND candidate : ProcessWindows(processId, "#32770")) {
-          if (NameEdit(candidate)) {
-            dialog = candidate;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeoutMs);
-  return dialog;
+  return WaitForDialog(processId, [](HWND dialog) { return NameEdit(dialog) != nullptr; }, timeoutMs);
 }
 
 bool AnswerSaveDialog(HWND dialog, const std::string& path) {
@@ -73,19 +61,8 @@ bool TypeIntoSaveDialog(HWND dialog, const std::string& path, bool wholePathFits
 }
 
 HWND WaitForBoxSaying(DWORD processId, const std::string& text, DWORD timeoutMs) {
-  HWND box = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND candidate : ProcessWindows(processId, "#32770")) {
-          if (MessageBoxText(candidate).find(text) != std::string::npos) {
-            box = candidate;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeoutMs);
-  return box;
+  return WaitForDialog(
+      processId, [&](HWND box) { return MessageBoxText(box).find(text) != std::string::npos; }, timeoutMs);
 }
 
 std::string ReadFileBytes(const std::string& path) {

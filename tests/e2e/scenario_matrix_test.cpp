@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "judge/display_check_record.h"
+#include "tools/window_reading/debug_output_listener.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/save_dialog_driver.h"
 #include "tests/e2e/system_texts.h"
@@ -22,31 +24,23 @@ namespace {
 
 const std::string kSeamedProgram = WindowsPath(SEAMED_CHECKER_EXE);
 const char kCpuName[] = "Intel(R) Core(TM)2 Duo CPU E8400 @ 3.00GHz";
-const char kNoCoppMessage[] = "グラフィック機能がCOPPに対応していません";
-
-// What one run of the check should log after its head, and the record it
-// should leave for the listing and the flow.
-struct RunLog {
-  Lines collection;
-  DisplayCheckRecord record;  // vendor and device filled in from the program's own line
-};
 
 // What the person sees and saves at the end: shared by the rows that end alike.
 struct Outcome {
-  std::string displayMessage;
   int displayMark;
   int banner;
   bool solutionVisible;
   bool detailsEnabled;
   const char* solutionPage;  // below the program's folder; null: no button
   const char* report;        // tests/golden/reports/<report>.txt
+  std::string displayMessage;
 };
 
 struct MatrixRow {
   const char* name;
-  const char* scenario;  // null: the platform's renderer
-  std::vector<RunLog> runs;
-  Outcome outcome;  // of the last run
+  const char* scenario;     // null: the platform's renderer
+  std::vector<Lines> runs;  // what each run of the check logs after its head
+  Outcome outcome;          // of the last run
   // With our source filter unregistered, the box every graph build shows.
   const char* graphBox = nullptr;
 };
@@ -54,34 +48,26 @@ struct MatrixRow {
 const bool kAllTake[5] = {true, true, true, true, true};
 const bool kFourFails[5] = {true, true, true, true, false};
 
-Lines Concat(Lines first, const Lines& second) {
-  Append(&first, second);
-  return first;
-}
-
-DisplayCheckRecord Collected(uint32_t bus, uint32_t connector, uint32_t mask, int hdcpSetOk,
-                             int cgmsaLevelsOk) {
-  DisplayCheckRecord record = ExpectedRecord(0, 0, bus, connector, mask);
-  record.hdcpSetOk = hdcpSetOk;
-  record.cgmsaLevelsOk = cgmsaLevelsOk;
-  return record;
+Lines Concat(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& part : parts) Append(&all, part);
+  return all;
 }
 
 const Lines kHdmiHdcpCgmsaHead =
     CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
                    {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"});
 
-RunLog HdmiWithHdcp() {
-  return {Concat(Concat(kHdmiHdcpCgmsaHead, HdcpSetTest(1, {"COPP_HDCP_Level1"})), CgmsaSetTest(kAllTake)),
-          Collected(3, 5, 5, 1, 4)};
+Lines HdmiWithHdcp() {
+  return Concat({kHdmiHdcpCgmsaHead, HdcpSetTest(1, {"COPP_HDCP_Level1"}), CgmsaSetTest(kAllTake),
+                 FlowTail("HdmiWithHdcpAndCgmsa")});
 }
 
 // A run on a connector that offers CGMS-A alone.
-RunLog CgmsaOnly(uint32_t bus, const char* busName, uint32_t connector, const char* connectorName,
-                 const bool takes[5], int levelsOk) {
-  return {Concat(CollectionHead(bus, {busName}, connector, {connectorName}, 4, {"COPP_ProtectionType_CGMSA"}),
-                 CgmsaSetTest(takes)),
-          Collected(bus, connector, 4, 0, levelsOk)};
+Lines CgmsaOnly(uint32_t bus, const char* busName, uint32_t connector, const char* connectorName,
+                const bool takes[5], const Lines& judgement) {
+  return Concat({CollectionHead(bus, {busName}, connector, {connectorName}, 4, {"COPP_ProtectionType_CGMSA"}),
+                 CgmsaSetTest(takes), judgement});
 }
 
 // A set test whose last read-back the driver fails: its two lines become the failure's one.
@@ -95,87 +81,75 @@ const Lines kSessionStartAsksForRetry = {"SessionSequenceStart()に失敗 hr = c
                                          "COPPの初期化に失敗しました", "最初からリトライが必要です"};
 
 std::vector<MatrixRow> MatrixRows() {
-  const Outcome highDefinition = {
-      HighDefinitionMessage(), IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE, false, true, nullptr,
-      "high_definition"};
-  const Outcome noHdcp = {"グラフィック環境もしくはディスプレイがHDCPに対応していません",
-                          IDB_MARK_CROSS,
-                          IDB_BANNER_UNSUITABLE,
-                          true,
-                          false,
-                          "\\GUIDE\\error03-1.htm",
-                          "hdcp_missing"};
-  const Outcome noCopp = {kNoCoppMessage, IDB_MARK_CROSS,         IDB_BANNER_UNSUITABLE, true,
-                          false,          "\\GUIDE\\error01.htm", "copp_missing"};
-  const Outcome downscaled = {"52万画素ダウンスケーリングにて表示されます",
-                              IDB_MARK_CIRCLE,
-                              IDB_BANNER_LIMITED,
-                              true,
-                              true,
-                              "\\GUIDE\\error06.htm",
-                              "downscaled_analog"};
-  const Outcome noCgmsa = {"グラフィック環境がCGMSに対応していません",
-                           IDB_MARK_CROSS,
-                           IDB_BANNER_UNSUITABLE,
-                           true,
-                           false,
-                           "\\GUIDE\\error05.htm",
-                           "cgmsa_missing"};
+  // clang-format off
+  const Outcome highDefinition = {IDB_MARK_DOUBLE_CIRCLE, IDB_BANNER_SUITABLE, false, true, nullptr,
+                                  "high_definition", HighDefinitionMessage()};
+  const Outcome noHdcp = {IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false, "\\GUIDE\\error03-1.htm",
+                          "hdcp_missing", "グラフィック環境もしくはディスプレイがHDCPに対応していません"};
+  const Outcome noCopp = {IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false, "\\GUIDE\\error01.htm",
+                          "copp_missing", "グラフィック機能がCOPPに対応していません"};
+  const Outcome downscaled = {IDB_MARK_CIRCLE, IDB_BANNER_LIMITED, true, true, "\\GUIDE\\error06.htm",
+                              "downscaled_analog", "52万画素ダウンスケーリングにて表示されます"};
+  const Outcome noCgmsa = {IDB_MARK_CROSS, IDB_BANNER_UNSUITABLE, true, false, "\\GUIDE\\error05.htm",
+                           "cgmsa_missing", "グラフィック環境がCGMSに対応していません"};
+  // clang-format on
   return {
       {"hdmi_with_hdcp", "connector=5;protection=5", {HdmiWithHdcp()}, highDefinition},
       {"internal_connector",
        "bus=0x80000003;connector=0x80000007;protection=0",
-       {{CollectionHead(0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}, 0x80000007,
-                        {"COPP_ConnectorType_TMDS(Internal)"}, 0, {"COPP_ProtectionType_None"}),
-         Collected(0x80000003, 0x80000007, 0, 0, 0)}},
+       {Concat({CollectionHead(0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}, 0x80000007,
+                               {"COPP_ConnectorType_TMDS(Internal)"}, 0, {"COPP_ProtectionType_None"}),
+                FlowTail("InternalTmds")})},
        highDefinition},
       // Factor 9 wins over the CGMS-A path that also says yes.
       {"hdmi_without_hdcp_with_cgmsa",
        "connector=5;protection=5;hdcpTakes=0",
-       {{Concat(Concat(kHdmiHdcpCgmsaHead, HdcpSetTest(0, {"COPP_HDCP_Level0"})), CgmsaSetTest(kAllTake)),
-         Collected(3, 5, 5, 0, 4)}},
+       {Concat({kHdmiHdcpCgmsaHead, HdcpSetTest(0, {"COPP_HDCP_Level0"}), CgmsaSetTest(kAllTake),
+                FlowTail("HdmiWithoutHdcpButCgmsa")})},
        noHdcp},
       {"vga_downscaled",
        "bus=4;connector=0;protection=4",
-       {CgmsaOnly(4, "COPP_BusType_AGP", 0, "COPP_ConnectorType_VGA", kAllTake, 4)},
+       {CgmsaOnly(4, "COPP_BusType_AGP", 0, "COPP_ConnectorType_VGA", kAllTake, FlowTail("Vga", false))},
        downscaled},
       {"svideo_cgmsa_level4_not_taking",
        "bus=1;connector=1;protection=4;cgmsaTakes=0x7",
-       {CgmsaOnly(1, "COPP_BusType_PCI", 1, "COPP_ConnectorType_SVideo", kFourFails, 0)},
+       {CgmsaOnly(1, "COPP_BusType_PCI", 1, "COPP_ConnectorType_SVideo", kFourFails,
+                  FlowTail("SVideoWithoutCgmsa", false))},
        noCgmsa},
       // D-JPN is analog: every CGMS-A level taking is what makes it good.
       {"djpn_all_cgmsa_levels",
        "bus=3;connector=8;protection=4",
-       {CgmsaOnly(3, "COPP_BusType_PCIExpress", 8, "COPP_ConnectorType_D_JPN", kAllTake, 4)},
+       {CgmsaOnly(3, "COPP_BusType_PCIExpress", 8, "COPP_ConnectorType_D_JPN", kAllTake,
+                  FlowTail("DJpnAsksCgmsa"))},
        highDefinition},
       // The bus only changes one answer of the log.
       {"pci_bus_hdmi_with_hdcp",
        "bus=1;connector=5;protection=1",
-       {{Concat(CollectionHead(1, {"COPP_BusType_PCI"}, 5, {"COPP_ConnectorType_HDMI"}, 1,
+       {Concat({CollectionHead(1, {"COPP_BusType_PCI"}, 5, {"COPP_ConnectorType_HDMI"}, 1,
                                {"COPP_ProtectionType_HDCP"}),
-                HdcpSetTest(1, {"COPP_HDCP_Level1"})),
-         Collected(1, 5, 1, 1, 0)}},
+                HdcpSetTest(1, {"COPP_HDCP_Level1"}), FlowTail("HdmiWithHdcp", false)})},
        highDefinition},
       {"platform_renderer_without_copp",
        nullptr,
-       {{{"KeyExchange()に失敗 hr = 8004029b", "COPPの初期化に失敗しました"}, FailedCoppRecord(0, 0, 0)}},
+       {Concat(
+           {{"KeyExchange()に失敗 hr = 8004029b", "COPPの初期化に失敗しました"}, FlowTail("CoppUnusable")})},
        noCopp},
       // The driver asks for a fresh start once; the repeat 500 ms later is good.
       {"retry_asked_once_then_good",
        "connector=5;protection=5;sessionStart=0xC026251E;sessionStartRuns=1",
-       {{kSessionStartAsksForRetry, FailedCoppRecord(0, 0, 1)}, HdmiWithHdcp()},
+       {Concat({kSessionStartAsksForRetry, FlowTail("CoppUnusableWithRetry")}), HdmiWithHdcp()},
        highDefinition},
       // The read-back after switching HDCP on fails: HDCP did not take, CGMS-A still did.
       {"hdcp_read_back_fails",
        "connector=5;protection=5;statusFault=8;statusFaultResult=0x80004005",
-       {{Concat(Concat(kHdmiHdcpCgmsaHead, LastReadBackFailing(HdcpSetTest(0, {"COPP_HDCP_Level0"}),
-                                                               "ProtectionStatus()に失敗 hr = 80004005")),
-                CgmsaSetTest(kAllTake)),
-         Collected(3, 5, 5, 0, 4)}},
+       {Concat({kHdmiHdcpCgmsaHead,
+                LastReadBackFailing(HdcpSetTest(0, {"COPP_HDCP_Level0"}),
+                                    "ProtectionStatus()に失敗 hr = 80004005"),
+                CgmsaSetTest(kAllTake), FlowTail("HdmiWithoutHdcpButCgmsa")})},
        noHdcp},
       {"source_filter_unregistered",
        nullptr,
-       {{{"COPPの初期化に失敗しました"}, FailedCoppRecord(0, 0, 0)}},
+       {Concat({{"COPPの初期化に失敗しました"}, FlowTail("CoppUnusable")})},
        noCopp,
        "FAILED(hr=0x80004003) in g_pGB->AddFilter(Ball, L\"Bouncing Ball\")\n"},
   };
@@ -206,22 +180,19 @@ StartLines ReadStartLines(const Lines& log) {
 
 // The OS as the report names it: the caption, a blank and the service pack.
 std::string OsName() {
-  const std::vector<std::string> caption = WmiTexts(L"Win32_OperatingSystem", L"Caption");
-  const std::vector<std::string> servicePack = WmiTexts(L"Win32_OperatingSystem", L"CSDVersion");
-  if (caption.size() != 1 || servicePack.size() != 1) return "<not one operating system>";
-  return caption[0] + " " + servicePack[0];
+  return WmiText(L"Win32_OperatingSystem", L"Caption") + " " +
+         WmiText(L"Win32_OperatingSystem", L"CSDVersion");
 }
 
 // What the saved report must hold, from what the test itself knows: the row's
 // golden report, the fixed processor and memory, and what Windows reports.
 std::string ExpectedReport(const MatrixRow& row, const std::string& checkTime) {
   // The prefix has one display adapter, so whichever the window is on, it is this one.
-  const std::vector<std::string> graphics = WmiTexts(L"Win32_VideoController", L"Name");
   return GoldenText(std::string("reports/") + row.outcome.report + ".txt",
                     {{"CHECK_TIME", checkTime},
                      {"OS", OsName()},
                      {"CPU", kCpuName},
-                     {"GRAPHICS", graphics.size() == 1 ? graphics[0] : "<not one display adapter>"},
+                     {"GRAPHICS", WmiText(L"Win32_VideoController", L"Name")},
                      {"VERSION", FileVersionText(kSeamedProgram)}});
 }
 
@@ -345,12 +316,9 @@ TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
   const StartLines start = ReadStartLines(log);
   ASSERT_TRUE(start.wellFormed) << Join(log);
   Lines expected(log.begin(), log.begin() + 3);
-  for (RunLog run : row.runs) {
-    run.record.vendorId = start.vendor;
-    run.record.deviceId = start.device;
+  for (const Lines& run : row.runs) {
     Append(&expected, RunHead(start.vendor, start.device));
-    Append(&expected, run.collection);
-    Append(&expected, FlowTail(run.record));
+    Append(&expected, run);
   }
   EXPECT_EQ(Join(log), Join(expected));
 

@@ -1,14 +1,20 @@
 #include "tests/e2e/system_texts.h"
 
-#include <wbemidl.h>
 #include <windows.h>
+// The platform headers below build on windows.h.
+#include <ddraw.h>
+#include <oleauto.h>
+#include <wbemidl.h>
 #include <wrl/client.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "tests/support/golden_file.h"
 
 using Microsoft::WRL::ComPtr;
+
+namespace {
 
 std::vector<std::string> WmiTexts(const wchar_t* className, const wchar_t* property) {
   std::vector<std::string> texts;
@@ -26,7 +32,8 @@ std::vector<std::string> WmiTexts(const wchar_t* className, const wchar_t* prope
     while (rows->Next(WBEM_INFINITE, 1, row.ReleaseAndGetAddressOf(), &got) == S_OK && got == 1) {
       VARIANT value;
       VariantInit(&value);
-      const bool text = SUCCEEDED(row->Get(property, 0, &value, nullptr, nullptr)) && V_VT(&value) == VT_BSTR;
+      const bool text = SUCCEEDED(row->Get(property, 0, &value, nullptr, nullptr)) &&
+                        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_BSTR));
       texts.push_back(text ? Cp932FromWide(V_BSTR(&value)) : std::string());
       VariantClear(&value);
     }
@@ -35,6 +42,26 @@ std::vector<std::string> WmiTexts(const wchar_t* className, const wchar_t* prope
   SysFreeString(language);
   SysFreeString(space);
   return texts;
+}
+
+}  // namespace
+
+std::string WmiText(const wchar_t* className, const wchar_t* property) {
+  const std::vector<std::string> texts = WmiTexts(className, property);
+  return texts.size() == 1 ? texts[0] : "<" + std::to_string(texts.size()) + " instances>";
+}
+
+int DirectDrawLocalMegabytes() {
+  ComPtr<IDirectDraw7> directDraw;
+  DDSCAPS2 caps = {};
+  caps.dwCaps = DDSCAPS_VIDEOMEMORY | DDSCAPS_LOCALVIDMEM;
+  DWORD total = 0;
+  if (FAILED(DirectDrawCreateEx(nullptr, reinterpret_cast<void**>(directDraw.GetAddressOf()), IID_IDirectDraw7,
+                                nullptr)) ||
+      FAILED(directDraw->GetAvailableVidMem(&caps, &total, nullptr))) {
+    return 0;
+  }
+  return static_cast<int>(total >> 20);
 }
 
 std::string FileVersionText(const std::string& path) {

@@ -4,11 +4,14 @@
 // own interfaces rather than the program's probes: a fault in a probe then
 // shows as a difference instead of agreeing with itself.
 #include <string>
-#include <vector>
 
-// One property of every instance of a WMI class, as code page 932 text; an
-// instance whose property is not text gives "".
-std::vector<std::string> WmiTexts(const wchar_t* className, const wchar_t* property);
+// The property of the one instance of a WMI class as code page 932 text (a
+// number as its decimal digits), or a text that says there is not exactly one.
+std::string WmiText(const wchar_t* className, const wchar_t* property);
+
+// What DirectDraw counts as the primary display device's local video memory,
+// in whole MB; 0 when it does not say.
+int DirectDrawLocalMegabytes();
 
 // "major, minor, build, revision" from a file's fixed version block.
 std::string FileVersionText(const std::string& path);

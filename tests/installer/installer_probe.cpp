@@ -46,6 +46,36 @@ std::wstring Hex(unsigned long value) {
   return text;
 }
 
+// Starts a command line in a folder (null: this one); null, said, when it cannot.
+ScopedHandle StartProcess(const wchar_t* exePath, std::wstring commandLine, const wchar_t* directory,
+                          DWORD* processId = nullptr) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(exePath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
+                      &info)) {
+    PrintLine("start", Hex(GetLastError()));
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  if (processId) *processId = info.dwProcessId;
+  return ScopedHandle(info.hProcess);
+}
+
+// Waits for the process to end and says its exit code; one that hangs is ended.
+int PrintExit(HANDLE process, DWORD timeoutMs) {
+  if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process, 99);
+    WaitForSingleObject(process, 5000);
+    PrintLine("exit", L"(hung)");
+    return 1;
+  }
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process, &exitCode);
+  PrintLine("exit", std::to_wstring(exitCode));
+  return 0;
+}
+
 std::wstring ModuleContaining(const void* address) {
   HMODULE module = nullptr;
   const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
@@ -131,24 +161,16 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
 // Starts the program as its shortcut would, waits for its main window,
 // then closes it the way its cancel button does. Every wait is bounded.
 int ProbeProgram(const wchar_t* exePath, const wchar_t* directory) {
-  std::wstring commandLine = L"\"" + std::wstring(exePath) + L"\"";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(exePath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
-                      &info)) {
-    PrintLine("start", Hex(GetLastError()));
-    return 1;
-  }
-  CloseHandle(info.hThread);
-  ScopedHandle process(info.hProcess);
+  WindowSearch search{0, nullptr};
+  const ScopedHandle process =
+      StartProcess(exePath, L"\"" + std::wstring(exePath) + L"\"", directory, &search.processId);
+  if (!process) return 1;
 
   wchar_t image[MAX_PATH] = {};
   DWORD imageLength = MAX_PATH;
   QueryFullProcessImageNameW(process.get(), 0, image, &imageLength);
   PrintLine("image", image);
 
-  WindowSearch search{info.dwProcessId, nullptr};
   const DWORD started = GetTickCount();
   while (!search.found && GetTickCount() - started < 30000) {
     if (WaitForSingleObject(process.get(), 100) != WAIT_TIMEOUT) break;
@@ -162,42 +184,15 @@ int ProbeProgram(const wchar_t* exePath, const wchar_t* directory) {
   } else {
     PrintLine("window", L"(none)");
   }
-  if (WaitForSingleObject(process.get(), 15000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.get(), 99);
-    WaitForSingleObject(process.get(), 5000);
-    PrintLine("exit", L"(hung)");
-    return 1;
-  }
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.get(), &exitCode);
-  PrintLine("exit", std::to_wstring(exitCode));
-  return 0;
+  return PrintExit(process.get(), 15000);
 }
 
 // Runs a command line exactly as given: an NSIS uninstaller takes "_?=" only
 // unquoted and last, which no argument quoting of Wine's can produce.
 int ProbeCommand(const wchar_t* exePath, const wchar_t* arguments) {
-  std::wstring commandLine = L"\"" + std::wstring(exePath) + L"\" " + arguments;
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(exePath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info)) {
-    PrintLine("start", Hex(GetLastError()));
-    return 1;
-  }
-  CloseHandle(info.hThread);
-  ScopedHandle process(info.hProcess);
-  if (WaitForSingleObject(process.get(), 60000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.get(), 99);
-    WaitForSingleObject(process.get(), 5000);
-    PrintLine("exit", L"(hung)");
-    return 1;
-  }
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.get(), &exitCode);
-  PrintLine("exit", std::to_wstring(exitCode));
-  return 0;
+  const ScopedHandle process =
+      StartProcess(exePath, L"\"" + std::wstring(exePath) + L"\" " + arguments, nullptr);
+  return process ? PrintExit(process.get(), 60000) : 1;
 }
 
 // The setup program's own version resource, as Explorer's properties show it.
@@ -272,16 +267,10 @@ bool NextPage(HWND wizard) {
 // and reports the finish page's check box; [完了] then ends the setup, and
 // a ticked box starts the installed program, whose window is reported too.
 int ProbeFinishPage(const wchar_t* setupPath, const wchar_t* installedExe) {
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
-  std::wstring commandLine = L"\"" + std::wstring(setupPath) + L"\"";
-  if (!CreateProcessW(setupPath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-    PrintLine("start", Hex(GetLastError()));
-    return 1;
-  }
-  CloseHandle(info.hThread);
-  ScopedHandle process(info.hProcess);
+  DWORD setupId = 0;
+  const ScopedHandle process =
+      StartProcess(setupPath, L"\"" + std::wstring(setupPath) + L"\"", nullptr, &setupId);
+  if (!process) return 1;
   HWND wizard = nullptr;
   const DWORD started = GetTickCount();
   while (!wizard && GetTickCount() - started < 30000) {
@@ -289,7 +278,7 @@ int ProbeFinishPage(const wchar_t* setupPath, const wchar_t* installedExe) {
     HWND candidate = FindWindowW(L"#32770", nullptr);
     DWORD owner = 0;
     if (candidate) GetWindowThreadProcessId(candidate, &owner);
-    if (candidate && owner == info.dwProcessId && IsWindowVisible(candidate) && WizardPage(candidate)) {
+    if (candidate && owner == setupId && IsWindowVisible(candidate) && WizardPage(candidate)) {
       wizard = candidate;
     }
   }

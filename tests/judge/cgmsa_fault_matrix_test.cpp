@@ -6,14 +6,16 @@ namespace {
 
 using R = JudgeResult;
 
-// Component video: neither digital nor VGA, so CGMS-A alone decides.
+// Component video: neither digital nor VGA, so CGMS-A alone decides. It
+// logs as the D-JPN and S-Video outputs do: the log never names the connector.
 MatrixScenario ComponentWithCgmsa() {
-  const Outcome ok = {Flags({&R::displayOk}), 0, 4, 3, 4};
-  const Outcome noCopp = {Flags({&R::displayNg, &R::ngCopp}), 0, 0, 0, kMaskUnknown};
-  const Outcome busLost = {Flags({&R::displayOk}), 0, 4, 0, 4};
-  const Outcome maskLost = {Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 3, kMaskUnknown};
-  const Outcome busAndMaskLost = {Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 0, kMaskUnknown};
-  const Outcome cgmsaLost = {Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 3, 4};
+  const Outcome ok = {Flags({&R::displayOk}), 0, 4, 3, 4, "DJpnAsksCgmsa"};
+  const Outcome noCopp = {Flags({&R::displayNg, &R::ngCopp}), 0, 0, 0, kMaskUnknown, "CoppUnusable"};
+  const Outcome busLost = {Flags({&R::displayOk}), 0, 4, 0, 4, "DJpnAsksCgmsa"};
+  const Outcome maskLost = {Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 3, kMaskUnknown, "SVideoWithoutCgmsa"};
+  const Outcome busAndMaskLost = {
+      Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 0, kMaskUnknown, "SVideoWithoutCgmsa"};
+  const Outcome cgmsaLost = {Flags({&R::displayNg, &R::ngCgmsa}), 0, 0, 3, 4, "SVideoWithoutCgmsa"};
   return {"bus=3;connector=3;protection=4",
           3,
           ok,

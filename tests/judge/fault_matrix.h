@@ -17,8 +17,9 @@ struct Outcome {
   JudgeResult flags;
   int hdcpSetOk;
   int cgmsaLevelsOk;
-  uint32_t busType;
+  uint32_t busType;  // 3: PCI Express
   uint32_t protectionTypes;
+  const char* judgement;  // tests/golden/judge_flow/<judgement>.txt
 };
 
 struct StatusRow {

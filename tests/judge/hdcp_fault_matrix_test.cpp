@@ -8,14 +8,18 @@ using R = JudgeResult;
 
 // HDMI: the HDCP answer decides; CGMS-A counts only once HDCP has failed.
 MatrixScenario HdmiWithHdcpAndCgmsa() {
-  const Outcome ok = {Flags({&R::displayOk}), 1, 4, 3, 5};
-  const Outcome noCopp = {Flags({&R::displayNg, &R::ngCopp}), 0, 0, 0, kMaskUnknown};
-  const Outcome busLost = {Flags({&R::displayOk}), 1, 4, 0, 5};
-  const Outcome maskLost = {Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 3, kMaskUnknown};
-  const Outcome busAndMaskLost = {Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 0, kMaskUnknown};
-  const Outcome hdcpLost = {Flags({&R::displayOk, &R::displayNg, &R::ngHdcp}), 0, 4, 3, 5};
-  const Outcome cgmsaLost = {Flags({&R::displayOk}), 1, 0, 3, 5};
-  const Outcome bothLost = {Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 3, 5};
+  const Outcome ok = {Flags({&R::displayOk}), 1, 4, 3, 5, "HdmiWithHdcpAndCgmsa"};
+  const Outcome noCopp = {Flags({&R::displayNg, &R::ngCopp}), 0, 0, 0, kMaskUnknown, "CoppUnusable"};
+  const Outcome busLost = {Flags({&R::displayOk}), 1, 4, 0, 5, "HdmiWithHdcpAndCgmsa"};
+  const Outcome maskLost = {
+      Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 3, kMaskUnknown, "HdmiWithoutHdcpOrCgmsa"};
+  const Outcome busAndMaskLost = {
+      Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 0, kMaskUnknown, "HdmiWithoutHdcpOrCgmsa"};
+  const Outcome hdcpLost = {
+      Flags({&R::displayOk, &R::displayNg, &R::ngHdcp}), 0, 4, 3, 5, "HdmiWithoutHdcpButCgmsa"};
+  const Outcome cgmsaLost = {Flags({&R::displayOk}), 1, 0, 3, 5, "HdmiWithHdcp"};
+  const Outcome bothLost = {
+      Flags({&R::displayNg, &R::ngHdcp, &R::ngCgmsa}), 0, 0, 3, 5, "HdmiWithoutHdcpOrCgmsa"};
   return {"bus=3;connector=5;protection=5",
           5,
           ok,

@@ -3,12 +3,12 @@
 // What one display check run should log and collect, built from the
 // driver's answers: shared by the run's tests and the program's.
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "judge/display_check_record.h"
 #include "judge/judge_result.h"
+#include "tests/support/judge_flags.h"
 
 using Lines = std::vector<std::string>;
 
@@ -16,6 +16,10 @@ std::string Hex8(uint32_t value);
 std::string IdLine(uint32_t vendor, uint32_t device);
 void Append(Lines* lines, const Lines& more);
 std::string Join(const Lines& lines);
+
+// The primary DirectDraw device's ids, asked of DirectDraw here rather than
+// through the program's probe; false when DirectDraw answers nothing.
+bool DirectDrawDeviceIds(uint32_t* vendor, uint32_t* device);
 
 // The log up to the COPP test: header, DirectDraw and caller ids, overlay.
 Lines RunHead(uint32_t callerVendor, uint32_t callerDevice);
@@ -31,13 +35,12 @@ Lines CgmsaSetTest(const bool takes[5]);
 Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
                      Lines maskNames);
 
-// The listing and the flow for a record; their own texts are pinned by
-// the judgement flow tests.
-Lines FlowTail(const DisplayCheckRecord& expected);
+// The listing and the flow: tests/golden/judge_flow/<golden>.txt, whose
+// bus answer reads NO on any other bus (the bus decides nothing).
+Lines FlowTail(const std::string& golden, bool pciExpressBus = true);
 
 DisplayCheckRecord ExpectedRecord(uint32_t vendor, uint32_t device, uint32_t bus, uint32_t connector,
                                   uint32_t mask);
 DisplayCheckRecord FailedCoppRecord(uint32_t vendor, uint32_t device, int retry);
 
-JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> set);
 std::string Describe(const JudgeResult& result);

@@ -5,62 +5,27 @@
 #include <vector>
 
 #include "probe/display_device.h"
-#include "handles/owner.h"
-#include "tests/probe/scoped_test_objects.h"
+#include "tests/support/driver_memory_size.h"
 
 namespace {
 
-const char kValueName[] = "HardwareInformation.MemorySize";
-
-// Writes test values under the display device's own driver key and puts
-// back whatever the driver had there before.
 class RegistryVideoMemoryTest : public testing::Test {
  protected:
-  void SetUp() override {
-    TestWindow window(100, 100, 300, 200);
-    ASSERT_TRUE(FindWindowDisplayDevice(window.get(), &device_));
-    const std::string path = RegistryPathFromDeviceKey(device_.DeviceKey);
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_SET_VALUE, key_.put()),
-              ERROR_SUCCESS)
-        << path;
-    DWORD size = 0;
-    hadValue_ = RegQueryValueExA(key_.get(), kValueName, nullptr, &savedType_, nullptr, &size) == ERROR_SUCCESS;
-    if (hadValue_) {
-      saved_.resize(size);
-      RegQueryValueExA(key_.get(), kValueName, nullptr, &savedType_, saved_.data(), &size);
-    }
-  }
+  void SetUp() override { ASSERT_TRUE(value_.opened()) << value_.device().DeviceKey; }
 
-  void TearDown() override {
-    if (!key_.get()) return;
-    if (hadValue_) {
-      RegSetValueExA(key_.get(), kValueName, 0, savedType_, saved_.data(), static_cast<DWORD>(saved_.size()));
-    } else {
-      RegDeleteValueA(key_.get(), kValueName);
-    }
-  }
-
-  void Write(DWORD type, const std::vector<BYTE>& data) {
-    ASSERT_EQ(RegSetValueExA(key_.get(), kValueName, 0, type, data.data(), static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS);
-  }
-
-  DISPLAY_DEVICEA device_{};
-  OwnedRegKey key_;
-  bool hadValue_ = false;
-  DWORD savedType_ = 0;
-  std::vector<BYTE> saved_;
+  ScopedDriverMemorySize value_;
+  const DISPLAY_DEVICEA& device_ = value_.device();
 };
 
 TEST_F(RegistryVideoMemoryTest, DriverValueOfThisSystem) {
   int megabytes = -1;
   const bool read = GetRegistryVideoMemory(device_, &megabytes);
   std::cout << "[wine] GetRegistryVideoMemory before writing: " << read << ", " << megabytes << " MB (value "
-            << (hadValue_ ? "present, type " + std::to_string(savedType_) + ", " + std::to_string(saved_.size()) +
-                                " bytes"
-                          : std::string("absent"))
+            << (value_.hadValue ? "present, type " + std::to_string(value_.savedType) + ", " +
+                                      std::to_string(value_.saved.size()) + " bytes"
+                                : std::string("absent"))
             << ")\n";
-  EXPECT_EQ(read, hadValue_ && saved_.size() <= 4);
+  EXPECT_EQ(read, value_.hadValue && value_.saved.size() <= 4);
 }
 
 TEST_F(RegistryVideoMemoryTest, ValuesOfEveryTypeAndSize) {
@@ -83,7 +48,7 @@ TEST_F(RegistryVideoMemoryTest, ValuesOfEveryTypeAndSize) {
       {"ThreeBytes", REG_BINARY, {0x00, 0x00, 0x10}, true, 0},
   };
   for (const auto& c : cases) {
-    Write(c.type, c.data);
+    ASSERT_TRUE(value_.Write(c.type, c.data)) << c.name;
     int megabytes = -1;
     EXPECT_EQ(GetRegistryVideoMemory(device_, &megabytes), c.result) << c.name;
     EXPECT_EQ(megabytes, c.megabytes) << c.name;
@@ -91,7 +56,7 @@ TEST_F(RegistryVideoMemoryTest, ValuesOfEveryTypeAndSize) {
 }
 
 TEST_F(RegistryVideoMemoryTest, MissingValueOrKeyGivesFalse) {
-  RegDeleteValueA(key_.get(), kValueName);
+  value_.Delete();
   int megabytes = -1;
   EXPECT_FALSE(GetRegistryVideoMemory(device_, &megabytes));
   EXPECT_EQ(megabytes, 0);

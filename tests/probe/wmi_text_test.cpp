@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "handles/owner.h"
 
 namespace {
 
@@ -35,23 +34,41 @@ TEST(WmiTextTest, OsNameJoinsCaptionAndServicePackWithSymbolsSpelledOut) {
        "Windows 7 日本語版 サービス"},
       {"EmbeddedNullEndsText", Text(std::wstring(L"Windows 7\0junk", 14)), Text(std::wstring(L"SP1\0x", 5)),
        "Windows 7 SP1"},
+      {"DoubleByteAtTheCutStaysWhole", Text(std::wstring(508, L'A') + L"\u65E5\u672C"), Text(L"\uFF21\\"),
+       std::string(508, 'A') + "\x93\xFA \x82\x60\\"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ComposeOsName(c.caption, c.servicePack), c.expected) << c.name;
   }
 }
 
+std::wstring Repeated(const wchar_t* text, int times) {
+  std::wstring out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+// At most 509 units are read and 511 written, a replacement cut where the
+// area ends.
 TEST(WmiTextTest, CaptionStaysInsideItsWorkAreas) {
-  // Longer than the work area: only the first 509 units are scanned.
-  EXPECT_EQ(ReplaceCaptionSymbols(std::wstring(600, L'A')), std::wstring(509, L'A'));
-  EXPECT_EQ(ReplaceCaptionSymbols(std::wstring(509, L'A')), std::wstring(509, L'A'));
-  // Every unit grows to four: the output is cut at 511 units, mid-replacement.
-  std::wstring expected;
-  for (int i = 0; i < 127; ++i) expected += L"(TM)";
-  expected += L"(TM";
-  EXPECT_EQ(ReplaceCaptionSymbols(std::wstring(509, L'\u2122')), expected);
-  EXPECT_EQ(ReplaceCaptionSymbols(std::wstring(509, L'\u00A9')).size(), 511u);
-  EXPECT_EQ(ReplaceCaptionSymbols(L""), L"");
+  const std::wstring a508(508, L'A');
+  const struct {
+    std::wstring caption;
+    std::wstring expected;
+  } cases[] = {
+      {std::wstring(600, L'A'), std::wstring(509, L'A')},
+      {a508 + L"B", a508 + L"B"},
+      {a508 + L"BC\u2122", a508 + L"B"},
+      {a508 + L"\u2122", a508 + L"(TM"},
+      {a508.substr(1) + L"\u00AE", a508.substr(1) + L"(R)"},
+      {std::wstring(509, L'\u2122'), Repeated(L"(TM)", 127) + L"(TM"},
+      {std::wstring(509, L'\u00A9'), Repeated(L"(C)", 170) + L"("},
+      {std::wstring(L"Windows\0\u00A9", 9), L"Windows"},
+      {L"", L""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReplaceCaptionSymbols(c.caption), c.expected) << c.caption.size() << " units";
+  }
 }
 
 struct ClockCase {
@@ -64,7 +81,10 @@ TEST(WmiTextTest, ClockReadsMegahertzBelowOneThousandAndGigahertzFromIt) {
       {"999", "999 MHz"},       {"1000", "1.00 GHz"},      {"2667", "2.67 GHz"},
       {"", "0 MHz"},            {"0", "0 MHz"},            {"  3200", "3.20 GHz"},
       {"2400abc", "2.40 GHz"},  {"x2400", "0 MHz"},        {"-5", "-5 MHz"},
-      {"1995", "2.00 GHz"},     {"99999999999", "2147483.65 GHz"},
+      {"1995", "2.00 GHz"},     {"99999999999", "2147483.65 GHz"}, {"-99999999999", "-2147483648 MHz"},
+      {"+2400", "2.40 GHz"},    {"\t\n\v\f\r 800", "800 MHz"},
+      // Single precision on the way: the exact 268435.471 would show .47.
+      {"268435471", "268435.46 GHz"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatClockText(c.clockText), c.expected) << '"' << c.clockText << '"';
@@ -108,42 +128,31 @@ TEST(WmiTextTest, MemoryTextsAndCapacities) {
 }
 
 TEST(WmiTextTest, VariantsTurnIntoText) {
-  OwnedVariant null;
-  null.put()->vt = VT_NULL;
-  EXPECT_TRUE(WmiValueFromVariant(null.get()).isNull);
-
-  OwnedVariant text;
-  VARIANT* raw = text.put();
-  raw->vt = VT_BSTR;
-  raw->bstrVal = SysAllocString(L"NVIDIA GeForce 9300 GE");
-  WmiValue value = WmiValueFromVariant(text.get());
-  EXPECT_FALSE(value.isNull);
-  EXPECT_EQ(value.text, L"NVIDIA GeForce 9300 GE");
-
-  OwnedVariant nullBstr;
-  raw = nullBstr.put();
-  raw->vt = VT_BSTR;
-  raw->bstrVal = nullptr;
-  value = WmiValueFromVariant(nullBstr.get());
-  EXPECT_FALSE(value.isNull);
-  EXPECT_EQ(value.text, L"");
-
-  OwnedVariant clock;
-  raw = clock.put();
-  raw->vt = VT_I4;
-  raw->lVal = 2667;
-  EXPECT_EQ(WmiValueFromVariant(clock.get()).text, L"2667");
-
-  OwnedVariant capacity;
-  raw = capacity.put();
-  raw->vt = VT_UI8;
-  raw->ullVal = 4294967296ull;
-  EXPECT_EQ(WmiValueFromVariant(capacity.get()).text, L"4294967296");
-
-  OwnedVariant empty;
-  value = WmiValueFromVariant(empty.get());
-  EXPECT_FALSE(value.isNull);
-  EXPECT_EQ(value.text, L"");
+  const BSTR name = SysAllocString(L"NVIDIA GeForce 9300 GE");
+  const struct {
+    VARTYPE type;
+    LONGLONG bits;         // the value's eight bytes; for VT_BSTR its pointer
+    const wchar_t* text;  // null: a null value
+  } cases[] = {
+      {VT_NULL, 0, nullptr},
+      {VT_EMPTY, 0, L""},
+      {VT_BSTR, reinterpret_cast<LONGLONG>(name), L"NVIDIA GeForce 9300 GE"},
+      {VT_BSTR, 0, L""},
+      {VT_I4, 2667, L"2667"},
+      {VT_I4, 0xFFFFFFFB, L"-5"},
+      {VT_UI4, 0xFFFFFFFF, L"4294967295"},
+      {VT_UI8, 4294967296ll, L"4294967296"},
+  };
+  for (const auto& c : cases) {
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = c.type;
+    value.llVal = c.bits;
+    const WmiValue read = WmiValueFromVariant(value);
+    EXPECT_EQ(read.isNull, !c.text) << "vt " << c.type;
+    EXPECT_EQ(read.text, c.text ? c.text : L"") << "vt " << c.type;
+  }
+  SysFreeString(name);
 }
 
 struct PnpCase {

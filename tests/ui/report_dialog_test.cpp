@@ -73,21 +73,20 @@ void CALLBACK VisitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   ::PostMessageA(g_dialog, WM_COMMAND, IDOK, 0);
 }
 
+// Asks for the report's path while the timer answers the dialog as `visit` says.
+bool Ask(DialogVisit* visit, std::wstring* path) {
+  g_visit = visit;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
+  const bool answered = AskReportPath(nullptr, path);
+  ::KillTimer(nullptr, timer);
+  g_visit = nullptr;
+  return answered;
+}
+
 class ReportDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
-  void TearDown() override {
-    g_visit = nullptr;
-    ::CoUninitialize();
-  }
-
-  bool Ask(DialogVisit* visit, std::wstring* path) {
-    g_visit = visit;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
-    const bool answered = AskReportPath(nullptr, path);
-    ::KillTimer(nullptr, timer);
-    return answered;
-  }
+  void TearDown() override { ::CoUninitialize(); }
 };
 
 TEST_F(ReportDialogTest, CancelGivesNoPath) {
@@ -113,19 +112,11 @@ TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
   EXPECT_EQ(visit.answerPath, path);
 }
 
-}  // namespace
-
-namespace {
-
 // Without COM the item dialog cannot be made; the classic dialog takes over.
 TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
   DialogVisit visit;
-  g_visit = &visit;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
   std::wstring path = L"left over";
-  EXPECT_FALSE(AskReportPath(nullptr, &path));
-  ::KillTimer(nullptr, timer);
-  g_visit = nullptr;
+  EXPECT_FALSE(Ask(&visit, &path));
   EXPECT_TRUE(visit.found);
   EXPECT_EQ("qorChekerLog.txt", visit.nameText);
   EXPECT_EQ("Text Files (*txt)", visit.filterText);
@@ -137,12 +128,8 @@ TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) {
   ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
   DialogVisit visit;
   visit.answerPath = std::wstring(folder) + L"判定表Õ5C_classic.txt";
-  g_visit = &visit;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, VisitDialog);
   std::wstring path;
-  EXPECT_TRUE(AskReportPath(nullptr, &path));
-  ::KillTimer(nullptr, timer);
-  g_visit = nullptr;
+  EXPECT_TRUE(Ask(&visit, &path));
   EXPECT_EQ(visit.answerPath, path);
 }
 

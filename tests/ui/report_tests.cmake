@@ -1,6 +1,5 @@
 add_wine_test(report_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/report_strings_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_text_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_file_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_dialog_test.cpp

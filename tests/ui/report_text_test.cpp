@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "tests/support/golden_file.h"
+#include "tests/support/judge_flags.h"
 
 namespace {
 
@@ -19,12 +19,6 @@ const char kVersion[] = "5, 0, 0, 7567";
 const char kCopyright[] = "Copyright (C) 2010 ルモラ株式会社 All rights reserved.";
 
 using R = JudgeResult;
-
-JudgeResult Flags(std::initializer_list<int32_t JudgeResult::*> flags) {
-  JudgeResult judge = {};
-  for (auto flag : flags) judge.*flag = 1;
-  return judge;
-}
 
 struct ReportCase {
   const char* golden;  // tests/golden/reports/<golden>.txt

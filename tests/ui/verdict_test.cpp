@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "tests/support/display_messages.h"
+#include "tests/support/judge_flags.h"
 #include "ui/overall_class.h"
 
 namespace {
 
 const char kPentium4[] = "Intel(R) Pentium(R) 4 CPU 3.00GHz 3.00 GHz";
-
-std::string HighDefinitionMessage() {
-  std::string message(44, ' ');
-  for (int i = 0; i < 16; ++i) message += "\x81\x40";  // U+3000 in code page 932
-  return message + "ハイビジョンで表示可能です";
-}
 
 EnvironmentInfo Environment(int memoryClass, const char* cpu, JudgeResult judge) {
   EnvironmentInfo environment;
@@ -30,12 +25,6 @@ EnvironmentInfo Environment(int memoryClass, const char* cpu, JudgeResult judge)
 }
 
 using J = JudgeResult;
-
-JudgeResult Judge(std::initializer_list<int32_t JudgeResult::*> flags) {
-  JudgeResult judge = {};
-  for (auto flag : flags) judge.*flag = 1;
-  return judge;
-}
 
 struct DisplayCase {
   const char* name;
@@ -52,22 +41,22 @@ struct DisplayCase {
 
 TEST(ComposeVerdictTest, DisplayRowsInTheirOrder) {
   const DisplayCase cases[] = {
-      {"high definition", Judge({&J::displayOk}), 0, "AMD", HighDefinitionMessage(), 1, 0, true, false, 1},
-      {"overlay first", Judge({&J::displayNg, &J::ngOverlay, &J::ngCopp}), 0, "AMD", "オーバーレイ表示が使えません",
+      {"high definition", Flags({&J::displayOk}), 0, "AMD", HighDefinitionMessage(), 1, 0, true, false, 1},
+      {"overlay first", Flags({&J::displayNg, &J::ngOverlay, &J::ngCopp}), 0, "AMD", "オーバーレイ表示が使えません",
        3, 2, false, true, 3},
-      {"no COPP", Judge({&J::displayNg, &J::ngCopp, &J::retryFromStart}), 0, "AMD",
+      {"no COPP", Flags({&J::displayNg, &J::ngCopp, &J::retryFromStart}), 0, "AMD",
        "グラフィック機能がCOPPに対応していません", 3, 3, false, true, 3},
-      {"no HDCP wins over the display flag", Judge({&J::displayOk, &J::displayNg, &J::ngHdcp}), 0, "AMD",
+      {"no HDCP wins over the display flag", Flags({&J::displayOk, &J::displayNg, &J::ngHdcp}), 0, "AMD",
        "グラフィック環境もしくはディスプレイがHDCPに対応していません", 3, 8, false, true, 3},
-      {"no CGMS-A", Judge({&J::displayNg, &J::ngCgmsa}), 0, "AMD", "グラフィック環境がCGMSに対応していません", 3,
+      {"no CGMS-A", Flags({&J::displayNg, &J::ngCgmsa}), 0, "AMD", "グラフィック環境がCGMSに対応していません", 3,
        7, false, true, 3},
-      {"VGA downscaled", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 0, "AMD",
+      {"VGA downscaled", Flags({&J::displayDownscaled, &J::analogVgaOutput}), 0, "AMD",
        "52万画素ダウンスケーリングにて表示されます", 2, 1, true, true, 2},
-      {"VGA downscaled with 1024 MB", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 2, "AMD",
+      {"VGA downscaled with 1024 MB", Flags({&J::displayDownscaled, &J::analogVgaOutput}), 2, "AMD",
        "52万画素ダウンスケーリングにて表示されます", 2, 1, false, true, 3},
-      {"VGA downscaled on a Pentium 4", Judge({&J::displayDownscaled, &J::analogVgaOutput}), 0, kPentium4,
+      {"VGA downscaled on a Pentium 4", Flags({&J::displayDownscaled, &J::analogVgaOutput}), 0, kPentium4,
        "52万画素ダウンスケーリングにて表示されます", 2, 1, false, true, 3},
-      {"not displayable without a factor", Judge({&J::displayNg}), 0, "AMD", "", 0, 0, false, true, 3},
+      {"not displayable without a factor", Flags({&J::displayNg}), 0, "AMD", "", 0, 0, false, true, 3},
   };
   for (const DisplayCase& c : cases) {
     const VerdictView view = ComposeVerdict(Environment(c.memoryClass, c.cpu, c.judge));
@@ -96,7 +85,7 @@ TEST(ComposeVerdictTest, MemoryRows) {
       {2, "メモリの増設が必要です  2048MB 以上必要です", 3, 3},
   };
   for (const Case& c : cases) {
-    const VerdictView view = ComposeVerdict(Environment(c.memoryClass, "AMD", Judge({&JudgeResult::displayOk})));
+    const VerdictView view = ComposeVerdict(Environment(c.memoryClass, "AMD", Flags({&JudgeResult::displayOk})));
     EXPECT_EQ(view.memoryStatus, c.status);
     EXPECT_EQ(view.marks.memoryMark, c.mark);
     EXPECT_EQ(view.marks.overallMark, c.overall);
@@ -118,7 +107,7 @@ TEST(ComposeVerdictTest, Pentium4IsAPlainCaseSensitiveSubstring) {
       {"", 0},
   };
   for (const Case& c : cases) {
-    const VerdictView view = ComposeVerdict(Environment(0, c.cpu, Judge({&JudgeResult::displayOk})));
+    const VerdictView view = ComposeVerdict(Environment(0, c.cpu, Flags({&JudgeResult::displayOk})));
     EXPECT_EQ(view.isPentium4, c.isPentium4) << c.cpu;
     EXPECT_EQ(view.marks.cpuMark, c.isPentium4 ? 3 : 0) << c.cpu;
     EXPECT_EQ(view.cpuMessage, c.isPentium4 ? "対応外のCPUです" : "") << c.cpu;
@@ -139,15 +128,15 @@ struct OverallCase {
 
 TEST(OverallClassTest, PageAndReportDifferOnlyWithoutADisplayFlag) {
   const OverallCase cases[] = {
-      {"display ok", Judge({&J::displayOk}), false, false, 0, 0},
-      {"downscaled", Judge({&J::displayDownscaled}), false, false, 1, 1},
-      {"not displayable", Judge({&J::displayNg}), false, false, 2, 2},
-      {"not displayable wins over ok", Judge({&J::displayOk, &J::displayNg}), false, false, 2, 2},
-      {"no display flag", Judge({}), false, false, 0, 2},
-      {"no display flag, only the analog output", Judge({&J::analogVgaOutput}), false, false, 0, 2},
-      {"ok, memory short", Judge({&J::displayOk}), true, false, 2, 2},
-      {"downscaled, Pentium 4", Judge({&J::displayDownscaled}), false, true, 2, 2},
-      {"no display flag, Pentium 4", Judge({}), false, true, 2, 2},
+      {"display ok", Flags({&J::displayOk}), false, false, 0, 0},
+      {"downscaled", Flags({&J::displayDownscaled}), false, false, 1, 1},
+      {"not displayable", Flags({&J::displayNg}), false, false, 2, 2},
+      {"not displayable wins over ok", Flags({&J::displayOk, &J::displayNg}), false, false, 2, 2},
+      {"no display flag", Flags({}), false, false, 0, 2},
+      {"no display flag, only the analog output", Flags({&J::analogVgaOutput}), false, false, 0, 2},
+      {"ok, memory short", Flags({&J::displayOk}), true, false, 2, 2},
+      {"downscaled, Pentium 4", Flags({&J::displayDownscaled}), false, true, 2, 2},
+      {"no display flag, Pentium 4", Flags({}), false, true, 2, 2},
   };
   for (const OverallCase& c : cases) {
     EXPECT_EQ(PageOverallClass(c.judge, c.memoryShort, c.isPentium4), c.page) << c.name;
@@ -162,12 +151,12 @@ struct FactorCase {
 
 TEST(OverallClassTest, FactorsComeInTheJudgementsOrder) {
   const FactorCase cases[] = {
-      {Judge({}), {}},
-      {Judge({&J::displayOk, &J::displayNg}), {}},
-      {Judge({&J::analogVgaOutput}), {kFactorAnalogVga}},
-      {Judge({&J::ngCgmsa, &J::ngOverlay}), {kFactorOverlay, kFactorCgmsa}},
-      {Judge({&J::analogVgaOutput, &J::ngHdcp, &J::ngCopp}), {kFactorCopp, kFactorHdcp, kFactorAnalogVga}},
-      {Judge({&J::analogVgaOutput, &J::ngCgmsa, &J::ngHdcp, &J::ngCopp, &J::ngOverlay}),
+      {Flags({}), {}},
+      {Flags({&J::displayOk, &J::displayNg}), {}},
+      {Flags({&J::analogVgaOutput}), {kFactorAnalogVga}},
+      {Flags({&J::ngCgmsa, &J::ngOverlay}), {kFactorOverlay, kFactorCgmsa}},
+      {Flags({&J::analogVgaOutput, &J::ngHdcp, &J::ngCopp}), {kFactorCopp, kFactorHdcp, kFactorAnalogVga}},
+      {Flags({&J::analogVgaOutput, &J::ngCgmsa, &J::ngHdcp, &J::ngCopp, &J::ngOverlay}),
        {kFactorOverlay, kFactorCopp, kFactorHdcp, kFactorCgmsa, kFactorAnalogVga}},
   };
   for (const FactorCase& c : cases) {

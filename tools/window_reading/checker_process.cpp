@@ -1,6 +1,7 @@
 #include "tools/window_reading/checker_process.h"
 
 #include "res/program_names.h"
+#include "tools/window_reading/window_probe.h"
 
 namespace {
 
@@ -33,6 +34,19 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className) {
   std::vector<HWND> found;
   WindowSearch search{processId, className, &found};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& is, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : ProcessWindows(processId, "#32770")) {
+          if (!found && is(candidate)) found = candidate;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
   return found;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,3 +37,14 @@ class CheckerProcess {
 
 // Top-level windows of the given class that belong to a process.
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className);
+
+// A dialog-class window of the process for which `is` holds, once one
+// shows; null after the timeout (0: one look).
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& is, DWORD timeoutMs);
+
+// A shown dialog-class window of the process owned by `owner`.
+inline HWND WaitForOwnedDialog(DWORD processId, HWND owner, DWORD timeoutMs) {
+  return WaitForDialog(
+      processId, [owner](HWND dialog) { return GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog); },
+      timeoutMs);
+}

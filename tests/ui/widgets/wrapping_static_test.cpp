@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/display_messages.h"
 #include "tests/ui/widgets/test_dialog_window.h"
 #include "handles/gdi_scopes.h"
 
@@ -13,12 +14,6 @@ namespace {
 
 const int kWidth = 260;
 const int kHeight = 30;
-
-std::string HighDefinitionMessage() {
-  std::string text(44, ' ');
-  for (int i = 0; i < 16; ++i) text += "　";
-  return text + "ハイビジョンで表示可能です";
-}
 
 // A dialog-class window holding one static in the dialogs' face, painted
 // into a bitmap through WM_PRINTCLIENT so the pixels do not depend on the
