@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,22 @@ class RunningTestListener : public ::testing::EmptyTestEventListener {
     LeaveCriticalSection(&g_runningLock);
   }
 };
+
+// Straight to the handle: a hung thread may hold the C runtime's lock on
+// stderr.
+void Say(const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  const int length = vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  DWORD written = 0;
+  if (length > 0) {
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), text,
+              static_cast<DWORD>(length < static_cast<int>(sizeof text) ? length : sizeof text - 1), &written,
+              nullptr);
+  }
+}
 
 // One "bt <thread>" line per thread of this process: "bt all" would walk
 // every process of the prefix and take a minute under load. The debugger
@@ -67,10 +84,10 @@ void DumpAllThreads() {
   const DWORD length = GetTempPathW(MAX_PATH - 20, directory);
   if (length == 0 || length >= MAX_PATH - 20 || !GetTempFileNameW(directory, L"wdg", 0, path) ||
       !WriteBacktraceCommands(path, &order)) {
-    fprintf(stderr, "[ WATCHDOG ] could not list the threads (error %lu): no backtraces\n", GetLastError());
+    Say("[ WATCHDOG ] could not list the threads (error %lu): no backtraces\n", GetLastError());
     return;
   }
-  fprintf(stderr, "[ WATCHDOG ] threads, in the order of the backtraces:%s\n", order.c_str());
+  Say("[ WATCHDOG ] threads, in the order of the backtraces:%s\n", order.c_str());
   wchar_t command[MAX_PATH + 64];
   _snwprintf(command, MAX_PATH + 63, L"winedbg --file \"%ls\" %lu", path, GetCurrentProcessId());
   command[MAX_PATH + 63] = L'\0';
@@ -83,10 +100,10 @@ void DumpAllThreads() {
   startup.hStdError = err;
   PROCESS_INFORMATION debugger{};
   if (!CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &debugger)) {
-    fprintf(stderr, "[ WATCHDOG ] could not start winedbg (error %lu): no backtraces\n", GetLastError());
+    Say("[ WATCHDOG ] could not start winedbg (error %lu): no backtraces\n", GetLastError());
   } else {
     if (WaitForSingleObject(debugger.hProcess, 60000) != WAIT_OBJECT_0) {
-      fprintf(stderr, "[ WATCHDOG ] winedbg did not finish within 60 s\n");
+      Say("[ WATCHDOG ] winedbg did not finish within 60 s\n");
     }
     CloseHandle(debugger.hThread);
     CloseHandle(debugger.hProcess);
@@ -97,17 +114,20 @@ void DumpAllThreads() {
 DWORD WINAPI WatchdogMain(void* limitParameter) {
   const auto limit = static_cast<DWORD>(reinterpret_cast<uintptr_t>(limitParameter));
   Sleep(limit * 1000);
+  char test[256] = "(none: between tests)";
+  DWORD running = 0;
   EnterCriticalSection(&g_runningLock);
-  const std::string test = g_runningTest.empty() ? std::string("(none: between tests)") : g_runningTest;
-  const DWORD running = g_runningTest.empty() ? 0 : GetTickCount() - g_runningSince;
+  if (!g_runningTest.empty()) {
+    snprintf(test, sizeof test, "%s", g_runningTest.c_str());
+    running = GetTickCount() - g_runningSince;
+  }
   LeaveCriticalSection(&g_runningLock);
-  fprintf(stderr,
-          "\n[ WATCHDOG ] the test program is still running after %lu s (TEST_WATCHDOG_SECONDS)\n"
-          "[ WATCHDOG ] running test: %s, for %lu ms\n"
-          "[ WATCHDOG ] backtraces of every thread of process %lu follow\n",
-          limit, test.c_str(), running, GetCurrentProcessId());
+  Say("\n[ WATCHDOG ] the test program is still running after %lu s (TEST_WATCHDOG_SECONDS)\n"
+      "[ WATCHDOG ] running test: %s, for %lu ms\n"
+      "[ WATCHDOG ] backtraces of every thread of process %lu follow\n",
+      limit, test, running, GetCurrentProcessId());
   DumpAllThreads();
-  fprintf(stderr, "[ WATCHDOG ] end of backtraces; ending %s with exit code %d\n", test.c_str(), kHangExitCode);
+  Say("[ WATCHDOG ] end of backtraces; ending %s with exit code %d\n", test, kHangExitCode);
   // Not ExitProcess: the hang may hold the loader lock that exiting needs.
   TerminateProcess(GetCurrentProcess(), kHangExitCode);
   return 0;
