@@ -17,4 +17,25 @@ function(add_wine_test name)
   target_link_libraries(${name} PRIVATE project_options)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES RESOURCE_LOCK shared_wine_prefix)
+  get_directory_property(armed WINE_TEST_WATCHDOGS_ARMED)
+  if(NOT armed)
+    set_directory_properties(PROPERTIES WINE_TEST_WATCHDOGS_ARMED ON)
+    cmake_language(DEFER CALL arm_wine_test_watchdogs)
+  endif()
+endfunction()
+
+# Runs at the end of a directory that adds test programs, when every test's
+# time-out is known: the hang watchdog (tests/support/hang_watchdog.h) fires
+# this many seconds before CTest would kill the program, so its dump is
+# written whole. Tests without a time-out of their own keep its default.
+set(WINE_TEST_WATCHDOG_MARGIN 25)
+function(arm_wine_test_watchdogs)
+  get_directory_property(tests TESTS)
+  foreach(test IN LISTS tests)
+    get_test_property(${test} TIMEOUT timeout)
+    if(timeout)
+      math(EXPR limit "${timeout} - ${WINE_TEST_WATCHDOG_MARGIN}")
+      set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "TEST_WATCHDOG_SECONDS=${limit}")
+    endif()
+  endforeach()
 endfunction()

@@ -47,25 +47,45 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$run" regsvr32 /s "Z:$build/sourcefilter/ball_source.dll"
+driver=(env BUILD_DIR="$build" bash "$root/tools/simulated-driver.sh")
 state=$WINE_TEST_PREFIX.state
 simulated=0
 pid=""
 # One way out for every path: the renderer is put back while the prefix's
 # server still runs, then the server (and with it the program) and the
-# virtual display end, so nothing of the run is left behind.
+# virtual display end, so nothing of the run is left behind. A renderer that
+# is not back makes the run fail, whatever the check said.
 clean_up() {
+  local restored=1
   if [ "$simulated" = 1 ]; then
-    "$run" regsvr32 /u /s "Z:$build/simrenderer/simrenderer.dll" || true
-    echo "run: the platform's renderer is back in $WINE_TEST_PREFIX"
+    if "${driver[@]}" restore >/dev/null; then
+      echo "run: the platform's renderer is back in $WINE_TEST_PREFIX"
+    else
+      restored=0
+      echo "run: FAILED to put the platform's renderer back in $WINE_TEST_PREFIX" >&2
+    fi
   fi
   "$run" --stop
   if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
+  if [ "$restored" = 0 ]; then exit 1; fi
 }
 trap clean_up EXIT
 if [ -n "${SIMULATED_DRIVER_SCENARIO:-}" ]; then
-  "$run" regsvr32 /s "Z:$build/simrenderer/simrenderer.dll"
+  # Set first: a registration that fails half-way is undone too.
   simulated=1
+  "$run" regsvr32 /s "Z:$build/simrenderer/simrenderer.dll"
   echo "run: simulated driver in place of the renderer: $SIMULATED_DRIVER_SCENARIO"
+else
+  # A run killed before its clean-up leaves the driver registered, and this
+  # run would silently check against it.
+  registered=$("${driver[@]}" status) || exit 1
+  if [ "$registered" = simulated ]; then
+    if ! "${driver[@]}" restore >/dev/null; then
+      echo "run: FAILED to remove the simulated driver an earlier run left in $WINE_TEST_PREFIX" >&2
+      exit 1
+    fi
+    echo "run: removed the simulated driver an earlier run left in $WINE_TEST_PREFIX"
+  fi
 fi
 
 if [ "$headless" = 0 ]; then

@@ -23,8 +23,21 @@
 #include "tools/window_reading/checker_process.h"
 #include "tools/window_reading/debug_output_listener.h"
 #include "tools/window_reading/window_probe.h"
+#include "text/wide_text.h"
 
 namespace {
+
+// The log lines are code page 932 as the program sent them; the terminal
+// that reads this bench speaks UTF-8.
+std::string Utf8FromCp932(const std::string& text) {
+  const std::wstring wide = WideFromCp932(text);
+  if (wide.empty()) return std::string();
+  const int size = static_cast<int>(wide.size());
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(bytes > 0 ? bytes : 0, '\0');
+  if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, &utf8[0], bytes, nullptr, nullptr);
+  return utf8;
+}
 
 double NowMs() {
   LARGE_INTEGER frequency, counter;
@@ -207,6 +220,8 @@ int main(int argc, char** argv) {
   Program program{argv[1], LoadPictureResource(argv[1], IDB_START_PAGE),
                   LoadPictureResource(argv[1], IDB_RESULT_PAGE)};
   const std::string minimal = argv[2];
+  // Where Wine gives us a console, it must not decode our UTF-8 as its own code page.
+  SetConsoleOutputCP(CP_UTF8);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HMODULE ball = LoadLibraryA(argv[3]);
   HMODULE driver = LoadLibraryA(argv[4]);
@@ -239,7 +254,7 @@ int main(int argc, char** argv) {
   }
   CallExport(driver, "DllUnregisterServer");
   printf("\nthe last check without HDCP, its log lines in ms after the press:\n");
-  for (const auto& line : last.timeline) printf("  %5lu  %s\n", line.first, line.second.c_str());
+  for (const auto& line : last.timeline) printf("  %5lu  %s\n", line.first, Utf8FromCp932(line.second).c_str());
 
   const double p = Median(programStart), m = Median(minimalStart);
   printf("\nmedians over %d runs\n", runs);
