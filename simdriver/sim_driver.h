@@ -7,18 +7,17 @@
 
 #include <string>
 
+#include "handles/non_copyable.h"
 #include "simdriver/sim_cmac.h"
 #include "simdriver/sim_scenario.h"
 
 // The graphics driver's side of COPP, independent of COM so that a test or a
 // renderer DLL can host it: its own RSA key and certificate, the session
 // start, tagged status answers and checked commands, all as the scenario says.
-class SimCoppDriver {
+class SimCoppDriver : NonCopyable {
  public:
   SimCoppDriver();
   ~SimCoppDriver();
-  SimCoppDriver(const SimCoppDriver&) = delete;
-  SimCoppDriver& operator=(const SimCoppDriver&) = delete;
 
   SimScenario& Scenario() { return scenario_; }
   const SimObserved& Observed() const { return observed_; }

@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include "filterbase/scoped_lock.h"
+#include "handles/non_copyable.h"
 
 // What the streaming thread has delivered so far, for tests and diagnostics.
 struct BallStreamRecord {
@@ -15,12 +16,10 @@ struct BallStreamRecord {
 
 // The worker that paints a frame into each buffer of the negotiated allocator
 // and hands it to the connected input pin until it is told to stop.
-class BallStream {
+class BallStream : NonCopyable {
  public:
   BallStream();
   ~BallStream();
-  BallStream(const BallStream&) = delete;
-  BallStream& operator=(const BallStream&) = delete;
 
   // The allocator must be committed; both interfaces are held until Stop.
   HRESULT Start(IMemAllocator* allocator, IMemInputPin* input);

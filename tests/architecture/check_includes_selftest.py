@@ -30,8 +30,8 @@ WINFW_MAIN_NOTE = "`WinMain`, in an object library so that every program linking
 # (what it pins, README text replaced, link table text replaced ("" appends),
 # what the check must print)
 TABLE_CASES = [
-    ("a library the table lacks", ("| `probe` | `probe/` | `handles` |\n", ""), None,
-     "no row for `probe`; add this row:\n| `probe` | `probe/` | `handles` |\n"),
+    ("a library the table lacks", ("| `dwm_control` | `app/` | `handles` |\n", ""), None,
+     "no row for `dwm_control`; add this row:\n| `dwm_control` | `app/` | `handles` |\n"),
     ("a library another branch adds to CMake", None,
      ("", "notice\tSTATIC_LIBRARY\thandles/\tlibnotice.a\thandles,project_options,user32\n"),
      "no row for `notice`; add this row:\n| `notice` | `handles/` | `handles` |\n"),

@@ -3,16 +3,15 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include "handles/non_copyable.h"
 #include "tests/support/com_apartment.h"
 
 // A real top-level window with the video area the check uses: a hidden
 // black-frame static control with id 1001, 320 x 240.
-class TestWindows {
+class TestWindows : NonCopyable {
  public:
   TestWindows();
   ~TestWindows();
-  TestWindows(const TestWindows&) = delete;
-  TestWindows& operator=(const TestWindows&) = delete;
 
   HWND Owner() const { return owner_; }
   HWND Video() const { return video_; }

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "handles/non_copyable.h"
+
 // Collects every JudgeTrace message while alive, as the exact CP932 bytes.
-class TraceCapture {
+class TraceCapture : NonCopyable {
  public:
   TraceCapture();
   ~TraceCapture();
-  TraceCapture(const TraceCapture&) = delete;
-  TraceCapture& operator=(const TraceCapture&) = delete;
 
   const std::vector<std::string>& Lines() const;
   void Clear();
