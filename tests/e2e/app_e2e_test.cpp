@@ -218,12 +218,10 @@ TEST_F(CheckerAppTest, RetryAskedOnEveryRunWarnsAfterTheVerdict) {
 
 TEST_F(CheckerAppTest, SolutionPageIsBelowAFolderWhoseNameEndsIn0x5C) {
   // 表 is 0x95 0x5C and ソ is 0x83 0x5C in code page 932.
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "表示ソ";
+  const std::string folder = TempFolder() + "表示ソ";
   ScopedProgramCopy copy(kProgram, folder);
   ASSERT_TRUE(copy.Copied());
-  ScopedBrowserRecorder recorder(kRecorder, std::string(temp) + "iexplore-cp932.txt");
+  ScopedBrowserRecorder recorder(kRecorder, TempFolder() + "iexplore-cp932.txt");
   ASSERT_TRUE(recorder.Installed());
 
   CheckerProcess checker(copy.Path(), {Scenario("")});

@@ -36,6 +36,12 @@ inline const char kRetryWarning[] =
     "COPP判定が正しく行えませんでした。再度実行してください。\r\n"
     "マルチモニタ環境の場合はシングルモニタにして、実行してください。";
 
+inline std::string TempFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  return temp;
+}
+
 inline std::string Scenario(const char* scenario) { return std::string("SIMULATED_DRIVER_SCENARIO=") + scenario; }
 
 inline bool OnResultPage(HWND window) { return ControlVisible(window, IDC_SAVE_REPORT); }

@@ -12,12 +12,6 @@
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/save_dialog_driver.h"
 
-inline std::string TempFolder() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  return temp;
-}
-
 class CheckerResultTest : public CheckerAppTest {
  protected:
   void SetUp() override {

@@ -216,12 +216,6 @@ std::string CheckTime(const std::string& report, const std::string& earliest, co
   return time >= earliest && time <= latest ? time : earliest;
 }
 
-std::string ReportPath(const char* name) {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + "solario-" + name + ".txt";
-}
-
 class ScenarioMatrixTest : public CheckerAppTest, public ::testing::WithParamInterface<MatrixRow> {
  protected:
   ScopedComApartment com_;
@@ -323,7 +317,7 @@ TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
   EXPECT_EQ(Join(log), Join(expected));
 
   // The report, saved through the real dialog.
-  const std::string path = ReportPath(row.name);
+  const std::string path = TempFolder() + "solario-" + row.name + ".txt";
   DeleteFileA(path.c_str());
   ASSERT_TRUE(XClickControl(window, IDC_SAVE_REPORT));
   const HWND save = WaitForSaveDialog(checker.ProcessId(), kShowTimeout);
