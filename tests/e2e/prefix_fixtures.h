@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "handles/non_copyable.h"
+
 // Changes to the test prefix that a test undoes when it ends.
 
 // The browser replaced by the recorder; the prefix's own put back after.
-class ScopedBrowserRecorder {
+class ScopedBrowserRecorder : NonCopyable {
  public:
   ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile);
   ~ScopedBrowserRecorder();
-  ScopedBrowserRecorder(const ScopedBrowserRecorder&) = delete;
-  ScopedBrowserRecorder& operator=(const ScopedBrowserRecorder&) = delete;
 
   bool Installed() const { return installed_; }
   // Every start so far, one line each, as the bytes the browser was given.
@@ -28,24 +28,20 @@ class ScopedBrowserRecorder {
 };
 
 // Wine's per-application Windows version for one program file name.
-class ScopedWindowsVersion {
+class ScopedWindowsVersion : NonCopyable {
  public:
   ScopedWindowsVersion(const char* exeName, const char* version);
   ~ScopedWindowsVersion();
-  ScopedWindowsVersion(const ScopedWindowsVersion&) = delete;
-  ScopedWindowsVersion& operator=(const ScopedWindowsVersion&) = delete;
 
  private:
   std::string key_;
 };
 
 // A copy of the program in a folder of its own (created, and removed after).
-class ScopedProgramCopy {
+class ScopedProgramCopy : NonCopyable {
  public:
   ScopedProgramCopy(const std::string& exePath, const std::string& folder);
   ~ScopedProgramCopy();
-  ScopedProgramCopy(const ScopedProgramCopy&) = delete;
-  ScopedProgramCopy& operator=(const ScopedProgramCopy&) = delete;
 
   const std::string& Path() const { return copy_; }
   bool Copied() const { return copied_; }
@@ -58,12 +54,10 @@ class ScopedProgramCopy {
 
 // The screen's DPI (LogPixels) for the programs started while it lives; the
 // prefix's own setting, or none, put back after.
-class ScopedScreenDpi {
+class ScopedScreenDpi : NonCopyable {
  public:
   explicit ScopedScreenDpi(DWORD dpi);
   ~ScopedScreenDpi();
-  ScopedScreenDpi(const ScopedScreenDpi&) = delete;
-  ScopedScreenDpi& operator=(const ScopedScreenDpi&) = delete;
 
  private:
   DWORD previous_ = 0;

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "handles/non_copyable.h"
+
 // A plain pop-up window at a given screen rectangle, destroyed with the owner.
-class TestWindow {
+class TestWindow : NonCopyable {
  public:
   TestWindow(int x, int y, int width, int height) {
     window_ = CreateWindowExA(0, "STATIC", "probe test", WS_POPUP, x, y, width, height, nullptr, nullptr,
@@ -12,8 +14,6 @@ class TestWindow {
   ~TestWindow() {
     if (window_) DestroyWindow(window_);
   }
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
 
   HWND get() const { return window_; }
 

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "handles/non_copyable.h"
+
 // A top-level window of the system dialog class, destroyed with the object.
-class TestDialogWindow {
+class TestDialogWindow : NonCopyable {
  public:
   TestDialogWindow(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
     RECT frame = {0, 0, clientWidth, clientHeight};
@@ -14,8 +16,6 @@ class TestDialogWindow {
   ~TestDialogWindow() {
     if (window_) DestroyWindow(window_);
   }
-  TestDialogWindow(const TestDialogWindow&) = delete;
-  TestDialogWindow& operator=(const TestDialogWindow&) = delete;
   HWND get() const { return window_; }
 
  private:
