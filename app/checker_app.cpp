@@ -28,7 +28,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
   if (::GetClassInfoW(instance, kMainWindowClass, &dialogClass)) return true;
   // The system dialog class is global; a platform that will not find it
   // under the program's instance finds it under none.
-  if (!::GetClassInfoW(instance, L"#32770", &dialogClass) && !::GetClassInfoW(nullptr, L"#32770", &dialogClass)) {
+  if (!::GetClassInfoW(instance, L"#32770", &dialogClass) &&
+      !::GetClassInfoW(nullptr, L"#32770", &dialogClass)) {
     return false;
   }
   dialogClass.hInstance = instance;

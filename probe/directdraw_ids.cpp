@@ -22,11 +22,12 @@ DirectDrawCreator SetDirectDrawCreator(DirectDrawCreator creator) {
 
 bool GetDirectDrawDeviceIds(HWND owner, uint32_t* vendorId, uint32_t* deviceId) {
   Microsoft::WRL::ComPtr<IDirectDraw7> directDraw;
-  const HRESULT created =
-      g_creator(nullptr, reinterpret_cast<void**>(directDraw.ReleaseAndGetAddressOf()), IID_IDirectDraw7, nullptr);
+  const HRESULT created = g_creator(nullptr, reinterpret_cast<void**>(directDraw.ReleaseAndGetAddressOf()),
+                                    IID_IDirectDraw7, nullptr);
   if (FAILED(created) || !directDraw) {
     // The box only informs: the caller's run goes on once it is closed.
-    NotifyUser({owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error", MB_OK | MB_ICONERROR});
+    NotifyUser({owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error",
+                MB_OK | MB_ICONERROR});
     return false;
   }
   DDDEVICEIDENTIFIER2 identifier{};

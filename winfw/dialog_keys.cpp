@@ -59,10 +59,12 @@ void FollowInputWithFocusCues(HWND dialog, const MSG& message) {
 }
 
 bool PressFocusedButtonOnEnter(HWND dialog, const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !FromDialog(dialog, message)) return false;
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !FromDialog(dialog, message))
+    return false;
   const HWND focus = ::GetFocus();
   if (!focus || ::GetParent(focus) != dialog || !IsOwnerDrawnButton(focus)) return false;
   if (!::IsWindowVisible(focus) || !::IsWindowEnabled(focus)) return false;
-  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(focus));
   return true;
 }

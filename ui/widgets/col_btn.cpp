@@ -55,7 +55,8 @@ void CColBtn::DrawItem(const DRAWITEMSTRUCT* item) {
   const ButtonLook look = ChooseButtonImage(item->itemState, hover_, lastImage_);
   hover_ = look.hoverAfter;
   ::BitBlt(item->hDC, 0, 0, imageWidth_, imageHeight_, memory.get(), 0, look.image * imageHeight_, SRCCOPY);
-  if (WantsFocusCue(item->itemState, FocusCuesShown(m_hWnd))) DrawFocusCue(item->hDC, imageWidth_, imageHeight_);
+  if (WantsFocusCue(item->itemState, FocusCuesShown(m_hWnd)))
+    DrawFocusCue(item->hDC, imageWidth_, imageHeight_);
 }
 
 void CColBtn::OnMouseMove(UINT, POINT) {

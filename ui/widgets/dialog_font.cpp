@@ -12,8 +12,20 @@ const int kLayoutDpi = 96;
 const wchar_t kJapaneseDialogFace[] = L"MS UI Gothic";
 
 LOGFONTW JapaneseDialogFont(int height, LONG weight) {
-  LOGFONTW font = {height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, {}};
+  LOGFONTW font = {height,
+                   0,
+                   0,
+                   0,
+                   weight,
+                   FALSE,
+                   FALSE,
+                   FALSE,
+                   SHIFTJIS_CHARSET,
+                   OUT_DEFAULT_PRECIS,
+                   CLIP_DEFAULT_PRECIS,
+                   DEFAULT_QUALITY,
+                   DEFAULT_PITCH | FF_DONTCARE,
+                   {}};
   lstrcpynW(font.lfFaceName, kJapaneseDialogFace, LF_FACESIZE);
   return font;
 }

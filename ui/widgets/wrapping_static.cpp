@@ -36,11 +36,11 @@ UINT DrawFlags(HWND control) {
 // The brush and colours a static asks its parent for before it paints.
 HBRUSH AskParentForColours(HWND control, HDC dc) {
   const HWND parent = ::GetParent(control);
-  auto brush = reinterpret_cast<HBRUSH>(
-      ::SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+      parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
   if (brush) return brush;
-  return reinterpret_cast<HBRUSH>(
-      ::DefWindowProcW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  return reinterpret_cast<HBRUSH>(::DefWindowProcW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(control)));
 }
 
 void PaintWrapped(HWND control, HDC dc) {
@@ -71,7 +71,8 @@ void PaintWrapped(HWND control, HDC dc) {
   }
 }
 
-LRESULT CALLBACK WrappingStaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK WrappingStaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) {
   switch (message) {
     case WM_PAINT: {
       ScopedPaintDc paint(control);
