@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "copp/clock_release_wake.h"
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
 #include "notice/user_notice.h"
@@ -97,6 +98,7 @@ void OpenRendererGraph(HWND ownerWindow, HWND videoWindow) {
 
 void CloseRendererGraph() {
   RendererGraphState& g = RendererGraph();
+  const ClockReleaseWake clockWake(g.g_pGB.Get());
   // Stop, revoke, media control, windowless control, renderer, graph builder.
   if (g.g_pMC) g.g_pMC->Stop();
   if (g.g_dwRegister != 0) {

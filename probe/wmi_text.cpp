@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 
 #include "handles/owner.h"
@@ -92,6 +94,51 @@ std::string ComposeOsName(const WmiValue& caption, const WmiValue& servicePack) 
   return name;
 }
 
+namespace {
+
+// The clock's text is "%1.2f" of (double)(float)megahertz / 1000.0. The x87
+// unit of the 32-bit build keeps excess precision through both steps, so it
+// would not give what the SSE of the 64-bit build gives; both steps are done
+// here in integers instead, and only the finished double reaches snprintf.
+//
+// The nearest value with a 24-bit significand, ties to even: what the
+// conversion of a positive int to float gives.
+uint32_t RoundToSingleSignificand(uint32_t value) {
+  int bits = 0;
+  while (bits < 32 && (value >> bits) != 0) ++bits;
+  if (bits <= 24) return value;
+  const int dropped = bits - 24;
+  const uint32_t unit = 1u << dropped;
+  const uint32_t low = value & (unit - 1);
+  const uint32_t kept = value - low;
+  const uint32_t half = unit >> 1;
+  const bool up = low > half || (low == half && (kept & unit) != 0);
+  // 2^32 is out of reach: value is at most INT_MAX, so kept + unit <= 2^31.
+  return up ? kept + unit : kept;
+}
+
+// The double nearest to whole / 1000, ties to even, for 1000 <= whole <= 2^31:
+// built from its exponent and significand, so no floating-point unit rounds it.
+double NearestDoubleOfThousandth(uint32_t whole) {
+  int exponent = 0;  // 2^exponent <= whole / 1000 < 2^(exponent + 1)
+  while (static_cast<uint64_t>(whole) >= (1000ull << (exponent + 1))) ++exponent;
+  // whole < 1000 * 2^(exponent + 1), so the scaled value stays below 2^63.
+  const uint64_t scaled = static_cast<uint64_t>(whole) << (52 - exponent);
+  uint64_t significand = scaled / 1000;
+  const uint64_t remainder = scaled % 1000;
+  if (remainder > 500 || (remainder == 500 && (significand & 1) != 0)) ++significand;
+  if (significand == (1ull << 53)) {
+    significand >>= 1;
+    ++exponent;
+  }
+  const uint64_t bits = (static_cast<uint64_t>(exponent + 1023) << 52) | (significand & ((1ull << 52) - 1));
+  double value;
+  std::memcpy(&value, &bits, sizeof(value));
+  return value;
+}
+
+}  // namespace
+
 std::string FormatClockText(const std::string& clockText) {
   long parsed = std::strtol(clockText.c_str(), nullptr, 10);
   // long is 32 bits on Windows already; the clamp keeps the rule on any host.
@@ -101,9 +148,8 @@ std::string FormatClockText(const std::string& clockText) {
   if (megahertz < 1000) {
     std::snprintf(text, sizeof(text), "%d MHz", megahertz);
   } else {
-    // The clock passes through single precision before the division.
-    const float clock = static_cast<float>(megahertz);
-    std::snprintf(text, sizeof(text), "%1.2f GHz", static_cast<double>(clock) / 1000.0);
+    const uint32_t single = RoundToSingleSignificand(static_cast<uint32_t>(megahertz));
+    std::snprintf(text, sizeof(text), "%1.2f GHz", NearestDoubleOfThousandth(single));
   }
   return text;
 }

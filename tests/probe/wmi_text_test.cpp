@@ -85,6 +85,8 @@ TEST(WmiTextTest, ClockReadsMegahertzBelowOneThousandAndGigahertzFromIt) {
       {"+2400", "2.40 GHz"},    {"\t\n\v\f\r 800", "800 MHz"},
       // Single precision on the way: the exact 268435.471 would show .47.
       {"268435471", "268435.46 GHz"},
+      // Then double: 1.005 is stored as 1.00499999999999989..., so no .01.
+      {"1005", "1.00 GHz"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatClockText(c.clockText), c.expected) << '"' << c.clockText << '"';
