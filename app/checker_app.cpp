@@ -39,7 +39,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 // The logic folders' notices reach the user as the program's message boxes.
 void ShowNoticeInMessageBox(const UserNotice& notice) {
-  ShowMessageBox(notice.owner, notice.text, notice.caption, notice.style);
+  ShowMessageBox(notice.owner, notice.text, notice.caption ? notice.caption : PROGRAM_TITLE, notice.style);
 }
 
 // Hosting of ActiveX controls and the rich-edit library, which the
@@ -74,7 +74,13 @@ BOOL CwznCheckerApp::InitInstance() {
   ::InitCommonControls();
   PrepareDialogFacilities();
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  RegisterMainWindowClass(m_hInstance);
+  if (!RegisterMainWindowClass(m_hInstance)) {
+    // The main dialog is made of this class: without it nothing would show.
+    const std::string text = LoadStringResource(m_hInstance, IDS_WINDOW_CLASS_FAILED);
+    ShowMessageBox(nullptr, text.c_str(), PROGRAM_TITLE, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    ::CoUninitialize();
+    return FALSE;
+  }
 
   {
     CwznCheckerDlg2 dialog(nullptr);

@@ -6,6 +6,7 @@
 
 #include "copp/copp_public_key.h"
 #include "copp/copp_wire.h"
+#include "copp/own_part_fault.h"
 #include "handles/export_lookup.h"
 #include "judge/judge_log.h"
 
@@ -15,13 +16,14 @@ namespace {
 
 constexpr size_t kSignedBytes = 245;  // 256 minus the 11 bytes of PKCS #1 v1.5 padding
 
+KeyContainerAcquirer g_acquireKeyContainer = CryptAcquireContextA;
+
 // The container exists after the first run; opening it then needs flags 0.
 bool AcquireProvider(HCRYPTPROV* provider) {
-  if (CryptAcquireContextA(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES,
-                           CRYPT_NEWKEYSET | CRYPT_SILENT))
+  if (g_acquireKeyContainer(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES, CRYPT_NEWKEYSET | CRYPT_SILENT))
     return true;
   *provider = 0;
-  if (CryptAcquireContextA(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES, 0)) return true;
+  if (g_acquireKeyContainer(provider, kCoppKeyContainer, nullptr, PROV_RSA_AES, 0)) return true;
   *provider = 0;
   return false;
 }
@@ -44,7 +46,14 @@ bool SignSessionStart(const GUID& driverRandom, const BYTE* certificate, DWORD c
   CoppDriverKey driverKey = {};
   if (!ReadDriverKey(certificate, certificateLength, s.m_pfnCryptStringToBinaryA, &driverKey)) return false;
 
-  if (!s.m_hProv && !AcquireProvider(s.m_hProv.put())) return false;
+  if (!s.m_hProv && !AcquireProvider(s.m_hProv.put())) {
+    // The container is the program's own (a temporary or read-only profile
+    // refuses it): no verdict about the graphics may follow.
+    const DWORD error = GetLastError();
+    JudgeTrace("キーコンテナの作成に失敗 error = %x", static_cast<unsigned>(error));
+    NoteOwnPartFault(OwnPart::kKeyContainer, error);
+    return false;
+  }
   const std::vector<BYTE> blob = BuildPublicKeyBlob(driverKey);
   OwnedCryptKey publicKey;
   if (!CryptImportKey(s.m_hProv.get(), blob.data(), static_cast<DWORD>(blob.size()), 0, 0, publicKey.put()))
@@ -78,6 +87,12 @@ bool SignSessionStart(const GUID& driverRandom, const BYTE* certificate, DWORD c
 }
 
 }  // namespace
+
+KeyContainerAcquirer SetKeyContainerAcquirer(KeyContainerAcquirer acquirer) {
+  const KeyContainerAcquirer previous = g_acquireKeyContainer;
+  g_acquireKeyContainer = acquirer ? acquirer : CryptAcquireContextA;
+  return previous;
+}
 
 HRESULT CoppStartSession(IBaseFilter* renderer) {
   if (!renderer) return E_NOINTERFACE;

@@ -32,6 +32,12 @@ extern CoppSession g_coppSession;
 // The key container kept between runs.
 constexpr char kCoppKeyContainer[] = "wznChecker";
 
+// Test seam: how the session acquires its key container, CryptAcquireContextA's
+// way; null puts CryptAcquireContextA back. Returns the previous one.
+using KeyContainerAcquirer = BOOL(WINAPI*)(HCRYPTPROV* provider, LPCSTR container, LPCSTR providerName,
+                                           DWORD providerType, DWORD flags);
+KeyContainerAcquirer SetKeyContainerAcquirer(KeyContainerAcquirer acquirer);
+
 // Starts the session on the renderer (null allowed) and maps the outcome to
 // 0 established, 1 failed, 2 no COPP interface, 3 no COPP hardware, 4 retry.
 CoppResult CoppOpenSession(IBaseFilter* renderer);

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "copp/clock_release_wake.h"
+#include "copp/own_part_fault.h"
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
+#include "judge/judge_log.h"
 #include "notice/user_notice.h"
 
 using Microsoft::WRL::ComPtr;
@@ -17,7 +19,8 @@ void ReportGraphError(const char* format, ...) {
   vsnprintf(text, sizeof text, format, args);
   va_end(args);
   text[sizeof text - 1] = '\0';
-  NotifyUser({nullptr, text, "Windowless Sample", MB_OK});
+  // Owned by the main window, so a click there cannot bury it.
+  NotifyUser({RendererGraph().g_hwndOwner, text, "Windowless Sample", MB_OK});
 }
 
 RendererGraphState& RendererGraph() {
@@ -46,9 +49,16 @@ HRESULT BuildRendererGraph() {
     ReportGraphError("FAILED(hr=0x%x) in InitializeWindowlessVMR()\n", static_cast<unsigned>(hr));
     return hr;
   }
-  // Not tested here: AddFilter refuses a null filter with its own failure.
-  CoCreateInstance(kBouncingBallClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                   reinterpret_cast<void**>(ball.ReleaseAndGetAddressOf()));
+  // Our own filter: unregistered, its DLL gone or broken, the setup must
+  // mend it, and nothing the check would say after this is about the PC.
+  hr = CoCreateInstance(kBouncingBallClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                        reinterpret_cast<void**>(ball.ReleaseAndGetAddressOf()));
+  if (FAILED(hr) || !ball) {
+    if (SUCCEEDED(hr)) hr = E_NOINTERFACE;
+    JudgeTrace("ソースフィルタの作成に失敗 hr = %x", static_cast<unsigned>(hr));
+    NoteOwnPartFault(OwnPart::kSourceFilter, static_cast<unsigned long>(hr));
+    return hr;
+  }
   hr = g.g_pGB->AddFilter(ball.Get(), L"Bouncing Ball");
   if (FAILED(hr)) {
     ReportGraphError("FAILED(hr=0x%x) in g_pGB->AddFilter(Ball, L\"Bouncing Ball\")\n",

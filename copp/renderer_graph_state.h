@@ -5,7 +5,7 @@
 
 // The one renderer graph of the process; every member is null or zero while closed.
 struct RendererGraphState {
-  HWND g_hwndOwner = nullptr;  // kept, not used further
+  HWND g_hwndOwner = nullptr;  // owner of the graph's boxes
   HWND g_hwndVideo = nullptr;  // clipping window and source of the video rectangle
   Microsoft::WRL::ComPtr<IGraphBuilder> g_pGB;
   Microsoft::WRL::ComPtr<IMediaControl> g_pMC;
@@ -26,7 +26,8 @@ HRESULT InitializeWindowlessVMR();
 HRESULT InitVideoWindowlessVMR();
 
 // Formats printf-style into 1024 bytes (1023 characters at most) and shows
-// the text in a modal "Windowless Sample" box with an OK button and no owner.
+// the text in a modal "Windowless Sample" box with an OK button, owned by
+// the graph's owner window.
 void ReportGraphError(const char* format, ...);
 
 // First pin of `direction` that is not connected; S_OK with a null pin when there is none.

@@ -144,7 +144,8 @@ int CollectFromDX7(DisplayCheckRecord* record) {
 }
 
 int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uint32_t vendorId,
-                            uint32_t deviceId) {
+                            uint32_t deviceId, OwnPartFault* ownPartFault) {
+  TakeOwnPartFault();  // whatever an earlier run left is not this run's
   JudgeTrace("========== 判定ログ ==========");
 
   *record = DisplayCheckRecord{};
@@ -164,10 +165,12 @@ int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uin
 
   ListJudgeFactors(record);
   DoJudge2(record, result);
-  return 1;
+  const OwnPartFault fault = TakeOwnPartFault();
+  if (ownPartFault) *ownPartFault = fault;
+  return fault.part == OwnPart::kNone ? 1 : 0;
 }
 
-int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId) {
+int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId, OwnPartFault* ownPartFault) {
   DisplayCheckRecord record;
-  return RunDisplayCheckOnRecord(&record, result, vendorId, deviceId);
+  return RunDisplayCheckOnRecord(&record, result, vendorId, deviceId, ownPartFault);
 }

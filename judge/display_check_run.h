@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "copp/own_part_fault.h"
 #include "judge/display_check_record.h"
 #include "judge/judge_result.h"
 
@@ -17,13 +18,17 @@ void SetDisplayCheckWindows(HWND mainWindow, HWND videoWindow);
 DWORD SetHdcpSettleMilliseconds(DWORD milliseconds);
 
 // Runs one display check on the monitor under the main window and sets
-// verdict flags in result. Always returns 1: failures show only as flags.
-int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId);
+// verdict flags in result. Returns 1 when the flags are a verdict, whatever
+// the PC failed; 0 when a part of the program itself failed (see
+// copp/own_part_fault.h), which is then given in ownPartFault: the flags
+// say nothing about the PC and must not be shown as a verdict.
+int RunDisplayCheck(JudgeResult* result, uint32_t vendorId, uint32_t deviceId,
+                    OwnPartFault* ownPartFault = nullptr);
 
 // The same run on a record the caller keeps (zero-filled here first), so
 // tests can see what the run collected.
 int RunDisplayCheckOnRecord(DisplayCheckRecord* record, JudgeResult* result, uint32_t vendorId,
-                            uint32_t deviceId);
+                            uint32_t deviceId, OwnPartFault* ownPartFault = nullptr);
 
 // The steps of one run, each on the run's record.
 int CollectFromDD7(DisplayCheckRecord* record);

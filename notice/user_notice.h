@@ -9,7 +9,7 @@
 struct UserNotice {
   HWND owner;           // null: the notice stands on its own
   const char* text;     // code page 932
-  const char* caption;  // code page 932
+  const char* caption;  // code page 932; null: the program's own title, which the notifier knows
   UINT style;           // MB_ icon and buttons; the caller waits until it is answered
 };
 

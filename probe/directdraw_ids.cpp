@@ -26,8 +26,10 @@ bool GetDirectDrawDeviceIds(HWND owner, uint32_t* vendorId, uint32_t* deviceId) 
                                     IID_IDirectDraw7, nullptr);
   if (FAILED(created) || !directDraw) {
     // The box only informs: the caller's run goes on once it is closed.
-    NotifyUser({owner, "Can't create a DirectDraw object.\nPress OK to end the app.", "Error",
-                MB_OK | MB_ICONERROR});
+    NotifyUser({owner,
+                "DirectDrawを利用できないため、グラフィックカードの識別情報を読み取れませんでした。\n"
+                "判定はこのまま続けます。",
+                nullptr, MB_OK | MB_ICONWARNING});
     return false;
   }
   DDDEVICEIDENTIFIER2 identifier{};

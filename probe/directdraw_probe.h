@@ -16,8 +16,9 @@ struct DirectDrawMonitorMatch {
 };
 
 // PCI vendor and device of the primary DirectDraw device. When no DirectDraw 7
-// object can be created, shows the "Error" box owned by `owner` and returns
-// false; the identifiers are written only on success.
+// object can be created, tells the user in a box owned by `owner` that the
+// ids could not be read and the check goes on, and returns false; the
+// identifiers are written only on success.
 bool GetDirectDrawDeviceIds(HWND owner, uint32_t* vendorId, uint32_t* deviceId);
 
 // Local video memory in whole MB of the DirectDraw device of the window's

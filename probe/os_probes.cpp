@@ -30,3 +30,20 @@ bool IsRunningOnWow64() {
   isWow64Process(GetCurrentProcess(), &wow64);
   return wow64 != FALSE;
 }
+
+namespace {
+
+RemoteSessionProbe g_remoteSessionProbe = nullptr;
+
+}  // namespace
+
+bool IsRemoteSession() {
+  if (g_remoteSessionProbe) return g_remoteSessionProbe();
+  return GetSystemMetrics(SM_REMOTESESSION) != 0;
+}
+
+RemoteSessionProbe SetRemoteSessionProbe(RemoteSessionProbe probe) {
+  const RemoteSessionProbe previous = g_remoteSessionProbe;
+  g_remoteSessionProbe = probe;
+  return previous;
+}

@@ -85,10 +85,10 @@ bool CDetailDlg::OnButtonClicked(UINT id) {
       return true;
     case IDC_USB_TYPE:
     case IDC_PCI_TYPE:
-      OpenGuidePage(kUsbTunerSpecPage);
+      OpenGuidePage(m_hWnd, kUsbTunerSpecPage);
       return true;
     case IDC_SPEC_TOP:
-      OpenGuidePage(kSpecTopPage);
+      OpenGuidePage(m_hWnd, kSpecTopPage);
       return true;
     default:
       return false;

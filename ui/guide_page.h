@@ -6,7 +6,10 @@
 // most UTF-16 units of the program's path that are read.
 std::wstring ProgramFolder(size_t bufferSize);
 
-// Starts "iexplore.exe" on a guide page below the program folder; `page`
-// (code page 932) starts with a backslash. The browser's answer is not
-// examined.
-void OpenGuidePage(const char* page);
+#include <windows.h>
+
+// Opens a guide page below the program folder; `page` (code page 932)
+// starts with a backslash. Internet Explorer first, then the browser that
+// opens .htm files; when neither starts, a box owned by `owner` gives the
+// page's full path so the user can open it by hand.
+void OpenGuidePage(HWND owner, const char* page);

@@ -37,6 +37,10 @@ class CwznCheckerDlg2 : public CPictureDialog {
   void OnStartCheck();
   void GatherEnvironment();
   void RunCheckStep();
+  // After a check that gave no verdict: the start page as before the press.
+  void ReturnToStartPage();
+  // A box owned by the window, captioned with the program's title.
+  void TellUser(const std::string& text, UINT icon);
   void SetPage(int page);
   void ShowVerdict();
   void OnOpenSolution();

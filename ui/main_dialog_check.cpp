@@ -5,6 +5,8 @@
 #include "res/resource_ids.h"
 #include "ui/check_time.h"
 #include "ui/environment_gathering.h"
+#include "ui/own_part_fault_text.h"
+#include "probe/os_probes.h"
 #include "ui/main_dialog.h"
 #include "ui/string_resource.h"
 #include "winfw/win_app.h"
@@ -22,6 +24,12 @@ void CwznCheckerDlg2::OnStartCheck() {
   // One check at a time: a box that a run shows keeps the window working
   // underneath, and a second start from there would share the one graph.
   if (checkRunning_) return;
+  // Protected output never reaches a remote session's screen: any verdict
+  // there would blame the graphics for the connection.
+  if (IsRemoteSession()) {
+    TellUser(LoadStringResource(AfxGetInstanceHandle(), IDS_REMOTE_SESSION), MB_ICONEXCLAMATION);
+    return;
+  }
   checkRunning_ = true;
   // Disabling the focused button leaves the focus nowhere: give it back.
   const bool startHadFocus = ::GetFocus() == startButton_.m_hWnd;
@@ -37,6 +45,25 @@ void CwznCheckerDlg2::OnStartCheck() {
   checkTimer_ = ::SetTimer(m_hWnd, kCheckTimerId, kFirstRunDelay, nullptr);
   startButton_.EnableWindow(TRUE);
   if (startHadFocus) GotoDlgCtrl(startButton_.m_hWnd);
+  if (!checkTimer_) {
+    // No timer, no check: the page would say 判定中 for ever.
+    ReturnToStartPage();
+    TellUser(LoadStringResource(AfxGetInstanceHandle(), IDS_CHECK_TIMER_FAILED), MB_ICONERROR);
+  }
+}
+
+void CwznCheckerDlg2::ReturnToStartPage() {
+  checkRunning_ = false;
+  environment_.judge = JudgeResult();
+  progressText_.clear();
+  UpdateData(FALSE);
+  startButton_.EnableWindow(TRUE);
+  GotoDlgCtrl(startButton_.m_hWnd);
+}
+
+void CwznCheckerDlg2::TellUser(const std::string& text, UINT icon) {
+  const CFocusReturn focusReturn;
+  ShowMessageBox(m_hWnd, text.c_str(), PROGRAM_TITLE, icon);
 }
 
 void CwznCheckerDlg2::GatherEnvironment() {
@@ -53,11 +80,21 @@ void CwznCheckerDlg2::RunCheckStep() {
   ::KillTimer(m_hWnd, checkTimer_);
   checkTimer_ = 0;
   environment_.judge = JudgeResult();
-  const int answer = RunDisplayCheck(&environment_.judge, environment_.vendorId, environment_.deviceId);
-  if (answer && environment_.judge.retryFromStart && retriesLeft_ > 0) {
+  OwnPartFault fault;
+  const int answer =
+      RunDisplayCheck(&environment_.judge, environment_.vendorId, environment_.deviceId, &fault);
+  if (!answer) {
+    // Our own part failed: no verdict, as none would be about this PC.
+    ReturnToStartPage();
+    TellUser(OwnPartFaultText(LoadStringResource(AfxGetInstanceHandle(), IDS_OWN_PART_BROKEN), fault),
+             MB_ICONERROR);
+    return;
+  }
+  if (environment_.judge.retryFromStart && retriesLeft_ > 0) {
     --retriesLeft_;
     checkTimer_ = ::SetTimer(m_hWnd, kCheckTimerId, kRetryDelay, nullptr);
-    return;
+    // Without the timer the retry cannot come: this run's verdict stands.
+    if (checkTimer_) return;
   }
   SYSTEMTIME now;
   ::GetLocalTime(&now);
@@ -65,8 +102,6 @@ void CwznCheckerDlg2::RunCheckStep() {
   checkRunning_ = false;
   ShowVerdict();
   if (environment_.judge.retryFromStart) {
-    const std::string text = LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING);
-    const CFocusReturn focusReturn;
-    ShowMessageBox(m_hWnd, text.c_str(), PROGRAM_TITLE, MB_ICONEXCLAMATION | MB_TOPMOST);
+    TellUser(LoadStringResource(AfxGetInstanceHandle(), IDS_COPP_RETRY_WARNING), MB_ICONEXCLAMATION | MB_TOPMOST);
   }
 }

@@ -39,7 +39,7 @@ void CwznCheckerDlg2::PaintOverPicture() {
   }
 }
 
-void CwznCheckerDlg2::OnOpenSolution() { OpenGuidePage(SolutionPagePath(verdict_.solutionPage)); }
+void CwznCheckerDlg2::OnOpenSolution() { OpenGuidePage(m_hWnd, SolutionPagePath(verdict_.solutionPage)); }
 
 void CwznCheckerDlg2::OnShowDetails() {
   const CFocusReturn focusReturn;

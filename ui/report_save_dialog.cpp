@@ -16,6 +16,8 @@ namespace {
 const char kInitialName[] = REPORT_FILE_NAME;
 const char kFilterName[] = "Text Files (*txt)";
 const char kFilterPattern[] = "*.txt";
+// Windows adds it to a name typed without one, so Notepad still opens the report.
+const wchar_t kDefaultExtension[] = L"txt";
 
 enum class DialogAnswer { kPath, kCancelled, kUnavailable };
 
@@ -34,6 +36,7 @@ DialogAnswer AskWithItemDialog(HWND owner, std::wstring* path) {
   // read-only file be chosen, and the save then fails with its own box.
   options = (options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM) & ~FOS_NOREADONLYRETURN;
   if (FAILED(dialog->SetOptions(options)) || FAILED(dialog->SetFileTypes(1, &filter)) ||
+      FAILED(dialog->SetDefaultExtension(kDefaultExtension)) ||
       FAILED(dialog->SetFileName(WideFromCp932(kInitialName).c_str()))) {
     return DialogAnswer::kUnavailable;
   }
@@ -66,6 +69,7 @@ bool AskWithClassicDialog(HWND owner, std::wstring* path) {
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file;
   dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = kDefaultExtension;
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   if (!::GetSaveFileNameW(&dialog)) return false;
   *path = file;

@@ -34,15 +34,19 @@ TEST(FormatRotName, PointerAndProcessIdAreEightLowerCaseHexDigits) {
   }
 }
 
-TEST(ReportGraphError, FormatsPrintfStyleUnderTheSampleCaption) {
+TEST(ReportGraphError, FormatsPrintfStyleUnderTheSampleCaptionOwnedByTheGraphsOwner) {
   GraphErrorRecorder boxes;
+  // Any window will do as the owner: the box must not stand on its own.
+  const HWND owner = GetDesktopWindow();
+  RendererGraph().g_hwndOwner = owner;
   ReportGraphError("FAILED(hr=0x%x) in InitVideoWindowlessVMR()\n", 0x80004005u);
   ReportGraphError("Failed to register filter graph with ROT!  hr=0x%x", 0x8000ffffu);
   ASSERT_EQ(2u, GraphErrorRecorder::Boxes().size());
   EXPECT_EQ("FAILED(hr=0x80004005) in InitVideoWindowlessVMR()\n", GraphErrorRecorder::Boxes()[0].text);
   EXPECT_EQ("Failed to register filter graph with ROT!  hr=0x8000ffff", GraphErrorRecorder::Boxes()[1].text);
   EXPECT_EQ("Windowless Sample", GraphErrorRecorder::Boxes()[1].caption);
-  EXPECT_EQ(nullptr, GraphErrorRecorder::Boxes()[1].owner);
+  EXPECT_EQ(owner, GraphErrorRecorder::Boxes()[1].owner);
+  RendererGraph().g_hwndOwner = nullptr;
   EXPECT_EQ(static_cast<UINT>(MB_OK), GraphErrorRecorder::Boxes()[1].style);
 }
 

@@ -27,6 +27,8 @@ struct RunOutcome {
   DisplayCheckRecord record{};
   JudgeResult result{};
   Lines log;
+  int answer = 0;  // 1: a verdict; 0: the program's own part failed
+  OwnPartFault ownPartFault;
 };
 
 // Every message of the last run with the tick it arrived at.

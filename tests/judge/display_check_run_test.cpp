@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "copp/copp_session.h"
 #include "tests/judge/display_check_run_support.h"
 
 namespace {
 
 TEST_F(DisplayCheckRun, PlatformRendererWithoutCoppHardwareEndsAtFactor7) {
   const RunOutcome outcome = Run();
+  EXPECT_EQ(1, outcome.answer);
   Lines expected = RunHead(kCallerVendor, kCallerDevice);
   expected.push_back("KeyExchange()に失敗 hr = 8004029b");
   expected.push_back("COPPの初期化に失敗しました");
@@ -117,6 +119,7 @@ TEST_F(SimulatedDriverRun, EveryScenarioGivesItsVerdictAndWholeLog) {
   for (const SimCase& c : SimCases()) {
     SCOPED_TRACE(c.name);
     const RunOutcome outcome = RunScenario(c.scenario);
+    EXPECT_EQ(1, outcome.answer) << "a verdict, whatever the driver said";
     Lines expected = RunHead(kCallerVendor, kCallerDevice);
     Append(&expected, c.log);
     EXPECT_EQ(Join(expected), Join(outcome.log));
@@ -139,6 +142,28 @@ TEST_F(SimulatedDriverRun, BothMaskBitsRunHdcpFirstAndWaitASecondBeforeCgmsa) {
   EXPECT_EQ(1, outcome.record.hdcpSetOk);
   EXPECT_EQ(4, outcome.record.cgmsaLevelsOk);
   EXPECT_EQ(Describe(Flags({&JudgeResult::displayOk})), Describe(outcome.result));
+}
+
+BOOL WINAPI RefuseKeyContainer(HCRYPTPROV* provider, LPCSTR, LPCSTR, DWORD, DWORD) {
+  *provider = 0;
+  SetLastError(static_cast<DWORD>(NTE_BAD_KEYSET));
+  return FALSE;
+}
+
+// The key container is the program's own (a temporary or read-only profile
+// refuses it): the run gives no verdict but names it, and the log says why.
+TEST_F(SimulatedDriverRun, RefusedKeyContainerIsTheProgramsFaultNotTheGraphics) {
+  const KeyContainerAcquirer previous = SetKeyContainerAcquirer(RefuseKeyContainer);
+  const RunOutcome outcome = RunScenario("connector=5;protection=5");
+  SetKeyContainerAcquirer(previous);
+  EXPECT_EQ(0, outcome.answer);
+  EXPECT_EQ(OwnPart::kKeyContainer, outcome.ownPartFault.part);
+  EXPECT_EQ(0x80090016ul, outcome.ownPartFault.code);
+  Lines expected = RunHead(kCallerVendor, kCallerDevice);
+  Append(&expected, {"キーコンテナの作成に失敗 error = 80090016", "COPPの初期化に失敗しました"});
+  Append(&expected, FlowTail("CoppUnusable"));
+  EXPECT_EQ(Join(expected), Join(outcome.log));
+  ExpectSessionAndGraphClosed();
 }
 
 TEST_F(SimulatedDriverRun, RepeatedRunsStartFromFreshSessionAndGraph) {

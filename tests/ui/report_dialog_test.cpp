@@ -99,19 +99,6 @@ TEST_F(ReportDialogTest, CancelGivesNoPath) {
   EXPECT_EQ(L"", path);
 }
 
-// U+D55C, a Hangul syllable, is in no Japanese code page.
-TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
-  wchar_t folder[MAX_PATH];
-  ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
-  DialogVisit visit;
-  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_report.txt";
-  ::DeleteFileW(visit.answerPath.c_str());
-  std::wstring path;
-  EXPECT_TRUE(Ask(&visit, &path));
-  EXPECT_TRUE(visit.found);
-  EXPECT_EQ(visit.answerPath, path);
-}
-
 // Without COM the item dialog cannot be made; the classic dialog takes over.
 TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
   DialogVisit visit;
@@ -123,14 +110,35 @@ TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
   EXPECT_EQ(L"", path);
 }
 
-TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) {
+// A name comes back as the dialog gave it; one typed without an extension
+// gets ".txt", so Notepad opens the report. U+D55C, a Hangul syllable, is in
+// no Japanese code page. Wine's item dialog adds the filter's extension by
+// itself; Windows' adds only the default extension the program names.
+TEST(ReportDialogNames, ComeBackAsTypedWithTheTextExtensionAdded) {
+  struct Case {
+    bool itemDialog;
+    std::wstring typed;
+    std::wstring saved;
+  };
+  const std::wstring odd = L"判定表Õ5C";
+  const Case cases[] = {{true, odd + L"_report.txt", odd + L"_report.txt"},
+                        {true, L"report", L"report.txt"},
+                        {false, odd + L"_classic.txt", odd + L"_classic.txt"},
+                        {false, L"classic", L"classic.txt"}};
   wchar_t folder[MAX_PATH];
   ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
-  DialogVisit visit;
-  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_classic.txt";
-  std::wstring path;
-  EXPECT_TRUE(Ask(&visit, &path));
-  EXPECT_EQ(visit.answerPath, path);
+  for (const Case& c : cases) {
+    // Without COM the item dialog cannot be made; the classic dialog takes over.
+    if (c.itemDialog) {
+      ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    }
+    DialogVisit visit;
+    visit.answerPath = std::wstring(folder) + c.typed;
+    std::wstring path;
+    EXPECT_TRUE(Ask(&visit, &path));
+    EXPECT_EQ(std::wstring(folder) + c.saved, path) << (c.itemDialog ? "item dialog" : "classic dialog");
+    if (c.itemDialog) ::CoUninitialize();
+  }
 }
 
 }  // namespace
