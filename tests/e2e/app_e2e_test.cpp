@@ -230,7 +230,7 @@ TEST_F(CheckerAppTest, SolutionPageIsBelowAFolderWhoseNameEndsIn0x5C) {
   RunCheck(window);
   PressButton(window, IDC_OPEN_SOLUTION);
   ASSERT_TRUE(recorder.WaitForRecord(20000));
-  EXPECT_EQ(recorder.Recorded(), folder + "\\GUIDE\\error01.htm\n");
+  EXPECT_EQ(recorder.Recorded(), "\"" + folder + "\\GUIDE\\error01.htm\"\n");
 }
 
 TEST_F(CheckerAppTest, ExitButtonAndEscapeEndTheProgram) {

@@ -203,7 +203,7 @@ TEST_F(DriverSaysNothing, DetailDialogShowsDirectDrawsFigureOpensTheTunerPageAnd
   PressButton(details, IDC_USB_TYPE);
   ASSERT_TRUE(recorder_->WaitForRecord(20000));
   const std::string folder = kProgram.substr(0, kProgram.rfind('\\'));
-  EXPECT_EQ(recorder_->Recorded(), folder + "\\GUIDE\\spec_usb_ut750.htm\n");
+  EXPECT_EQ(recorder_->Recorded(), "\"" + folder + "\\GUIDE\\spec_usb_ut750.htm\"\n");
 
   RECT before;
   GetWindowRect(details, &before);

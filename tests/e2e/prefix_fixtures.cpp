@@ -22,9 +22,27 @@ void SetBrowserOverride(bool native) {
   RegCloseKey(key);
 }
 
+// The default values that make a program open .htm files; a fresh prefix
+// has the command but no extension pointing to it.
+const char* const kHtmKeys[] = {".htm", "htmlfile\\shell\\open\\command"};
+
+std::string ClassesDefault(const char* key) {
+  char value[1024] = {};
+  LONG size = sizeof(value);
+  if (RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS) return std::string();
+  return value;
+}
+
+bool SetClassesDefault(const char* key, const std::string& value) {
+  if (value.empty()) return RegDeleteKeyA(HKEY_CLASSES_ROOT, key) == ERROR_SUCCESS;
+  return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) ==
+         ERROR_SUCCESS;
+}
+
 }  // namespace
 
-ScopedBrowserRecorder::ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile)
+ScopedBrowserRecorder::ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile,
+                                             BrowserSetup setup)
     : recordFile_(recordFile) {
   char systemFolder[MAX_PATH];
   GetSystemDirectoryA(systemFolder, MAX_PATH);
@@ -41,14 +59,24 @@ ScopedBrowserRecorder::ScopedBrowserRecorder(const std::string& recorderExe, con
       installed_ = false;
       continue;
     }
-    installed_ = CopyFileA(recorderExe.c_str(), browser.c_str(), FALSE) && installed_;
+    if (setup == BrowserSetup::kInternetExplorer) {
+      installed_ = CopyFileA(recorderExe.c_str(), browser.c_str(), FALSE) && installed_;
+    } else {
+      // Turned off in Windows Features: the file is gone.
+      installed_ = (DeleteFileA(browser.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) && installed_;
+    }
   }
   SetBrowserOverride(true);
+  if (setup != BrowserSetup::kHtmHandlerOnly) return;
+  for (const char* key : kHtmKeys) htmDefaults_.push_back(ClassesDefault(key));
+  installed_ = SetClassesDefault(kHtmKeys[0], "htmlfile") &&
+               SetClassesDefault(kHtmKeys[1], "\"" + recorderExe + "\" \"%1\"") && installed_;
 }
 
 ScopedBrowserRecorder::~ScopedBrowserRecorder() {
   SetEnvironmentVariableA("IEXPLORE_RECORD_FILE", nullptr);
   SetBrowserOverride(false);
+  for (size_t i = 0; i < htmDefaults_.size(); ++i) SetClassesDefault(kHtmKeys[i], htmDefaults_[i]);
   for (const std::string& browser : browsers_) {
     const std::string backup = browser + ".solario-backup";
     if (GetFileAttributesA(backup.c_str()) != INVALID_FILE_ATTRIBUTES) {

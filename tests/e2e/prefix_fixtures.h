@@ -10,9 +10,14 @@
 // Changes to the test prefix that a test undoes when it ends.
 
 // The browser replaced by the recorder; the prefix's own put back after.
+// Without Internet Explorer, the recorder is the program that opens .htm
+// files instead, or (as in a fresh prefix) nothing opens them.
+enum class BrowserSetup { kInternetExplorer, kHtmHandlerOnly, kNoBrowser };
+
 class ScopedBrowserRecorder : NonCopyable {
  public:
-  ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile);
+  ScopedBrowserRecorder(const std::string& recorderExe, const std::string& recordFile,
+                        BrowserSetup setup = BrowserSetup::kInternetExplorer);
   ~ScopedBrowserRecorder();
 
   bool Installed() const { return installed_; }
@@ -24,6 +29,7 @@ class ScopedBrowserRecorder : NonCopyable {
  private:
   std::vector<std::string> browsers_;
   std::string recordFile_;
+  std::vector<std::string> htmDefaults_;  // the prefix's own, while the recorder opens .htm files
   bool installed_ = false;
 };
 

@@ -1,11 +1,13 @@
 // Linked only into the test build of the program: the start handler's
 // processor name and installed memory come from the environment when the
-// test sets them, since WMI cannot be told what to answer.
+// test sets them, since WMI cannot be told what to answer, and so does
+// whether it runs in a remote session.
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "probe/os_probes.h"
 #include "ui/environment_reads.h"
 
 namespace {
@@ -36,6 +38,9 @@ struct InstallTestReads {
     g_testReads.cpuName = CpuName;
     g_testReads.installedMemory = InstalledMemory;
     SetEnvironmentReads(&g_testReads);
+    // The program as a Remote Desktop session would run it.
+    std::string remote;
+    if (ReadVariable("SOLARIO_TEST_REMOTE_SESSION", &remote)) SetRemoteSessionProbe([] { return true; });
   }
 } g_installTestReads;
 
