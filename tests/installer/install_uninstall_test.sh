@@ -222,7 +222,7 @@ state_of() {
     >"$work/files-$1.txt"
   cat "$work/registry-$1.txt" "$work/files-$1.txt"
 }
-uninstall_in_place() {
+copy_uninstaller() {
   mkdir -p "$drive/uninstall-copy"
   cp "$drive/$1/uninstall.exe" "$drive/uninstall-copy/uninstall.exe"
 }
@@ -235,7 +235,7 @@ program still running" \
   "$(wine_run "$probe" while-running "$installDir\qorChecker.exe" "$installDir" "Z:$setup" /S)"
 check "the setup over a running copy changes no file and no registry value" "$before" \
   "$(state_of running-setup "${installed[@]}")"
-uninstall_in_place "$programFiles/Lumora/Solario"
+copy_uninstaller "$programFiles/Lumora/Solario"
 check "the uninstaller of a running copy exits with 3" "exit 3
 program still running" \
   "$(wine_run "$probe" while-running "$installDir\qorChecker.exe" "$installDir" \
@@ -275,7 +275,7 @@ check "the same version again repairs the folder" "$before" "$(state_of repaired
 
 # --- A report saved in the folder outlives the uninstall, and so does its folder.
 printf 'report\r\n' >"$toolsPath/qorChekerLog.txt"
-uninstall_in_place Tools/Sol
+copy_uninstaller Tools/Sol
 check "the uninstaller exits with 0 around a saved report" "exit 0" \
   "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' "/S _?=$toolsDir")"
 rm -rf "$drive/uninstall-copy"
