@@ -10,7 +10,7 @@
 !define TEXT_REGISTER_FAILED "判定に必要な部品 (ball_source.dll) を登録できませんでした。$\r$\nインストールを中止します。"
 !define TEXT_KEY_CONTAINER_KEPT "映像の保護を確かめるための設定は、削除されずに残ります。"
 !define TEXT_NOT_INSTALLED_HERE "このフォルダーには ${PRODUCT_NAME} がインストールされていません。$\r$\n削除を中止します。$\r$\n$INSTDIR"
-!define TEXT_PROGRAM_RUNNING "${PROGRAM_SHORT_TITLE} が起動しています。$\r$\n${PROGRAM_SHORT_TITLE} を終了してから [再試行] をクリックしてください。$\r$\n[キャンセル] をクリックすると、何も変えずに中止します。"
+!define TEXT_PROGRAM_RUNNING "${PROGRAM_SHORT_TITLE}が起動しています。$\r$\n${PROGRAM_SHORT_TITLE}を終了してから [再試行] をクリックしてください。$\r$\n[キャンセル] をクリックすると、何も変えずに中止します。"
 !define TEXT_NOT_ADMIN "${PRODUCT_NAME} のインストールと削除には、管理者の権限が必要です。$\r$\n管理者のアカウントでログオンして、もう一度実行してください。"
 !define TEXT_NEWER_INSTALLED "このコンピューターには、新しいバージョン ($InstalledVersion) の ${PRODUCT_NAME} がインストールされています。$\r$\n古いバージョン (${PRODUCT_VERSION}) に置き換えますか?"
 !define TEXT_REMOVING_OLD "前のバージョン ($InstalledVersion) を削除しています。"
