@@ -273,6 +273,20 @@ rm "$toolsPath/GUIDE/error01.htm"
 check "the same version again exits with 0" "exit 0" "$(wine_run "$probe" run "Z:$setup" /S)"
 check "the same version again repairs the folder" "$before" "$(state_of repaired Tools)"
 
+# --- A second copy's uninstaller leaves the installed copy what it owns.
+cp -r "$toolsPath" "$drive/Tools/Copy"
+software_registry second-copy-before
+copy_uninstaller Tools/Copy
+check "a second copy's uninstaller exits with 0" "exit 0" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' '/S _?=C:\Tools\Copy')"
+check "a second copy's uninstaller removes its own folder" no "$([ -e "$drive/Tools/Copy" ] && echo yes || echo no)"
+software_registry second-copy
+check "a second copy's uninstaller leaves the entry and the filter's class" "" \
+  "$(LC_ALL=C comm -3 "$work/registry-second-copy-before.txt" "$work/registry-second-copy.txt")"
+check "the installed copy keeps its shortcut and its filter" "load 0x00000000
+server $toolsDir\ball_source.dll" \
+  "$(wine_run "$probe" shortcut "$shortcut" | grep '^load'; wine_run "$probe" filter | grep '^server')"
+
 # --- A report saved in the folder outlives the uninstall, and so does its folder.
 printf 'report\r\n' >"$toolsPath/qorChekerLog.txt"
 copy_uninstaller Tools/Sol
