@@ -16,7 +16,7 @@
 
 namespace {
 
-const wchar_t kSingleInstanceMutex[] = L"wznCheckerMutexName";
+const wchar_t kSingleInstanceMutex[] = L"" SINGLE_INSTANCE_MUTEX;
 const wchar_t kMainWindowClass[] = L"" MAIN_WINDOW_CLASS;
 
 // Registers kMainWindowClass with the attributes of the system dialog

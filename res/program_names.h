@@ -11,4 +11,7 @@
 // The main dialog's window class: a second copy of the program, and the
 // tools that read its page, find the first one's window by it.
 #define MAIN_WINDOW_CLASS "wznCheckerClass"
+// The mutex that marks a running copy: the program refuses to start while
+// any handle to it is open, and the setup looks for it before it works.
+#define SINGLE_INSTANCE_MUTEX "wznCheckerMutexName"
 #define REPORT_FILE_NAME "qorChekerLog.txt"

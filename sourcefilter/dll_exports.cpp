@@ -19,14 +19,26 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
   return TRUE;
 }
 
+namespace {
+// False when the path does not fit: a cut path would name another file.
+bool OwnPath(wchar_t (&path)[MAX_PATH]) {
+  const DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
+  return length != 0 && length < MAX_PATH;
+}
+}  // namespace
+
 STDAPI DllRegisterServer() {
   wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return SELFREG_E_CLASS;
+  if (!OwnPath(path)) return SELFREG_E_CLASS;
   return SUCCEEDED(RegisterBallSource(path)) ? S_OK : SELFREG_E_CLASS;
 }
 
-STDAPI DllUnregisterServer() { return SUCCEEDED(UnregisterBallSource()) ? S_OK : SELFREG_E_CLASS; }
+// A key that names another copy's DLL is that copy's, and not a failure here.
+STDAPI DllUnregisterServer() {
+  wchar_t path[MAX_PATH];
+  if (!OwnPath(path)) return SELFREG_E_CLASS;
+  return SUCCEEDED(UnregisterBallSource(path)) ? S_OK : SELFREG_E_CLASS;
+}
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;

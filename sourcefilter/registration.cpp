@@ -1,5 +1,7 @@
 #include "sourcefilter/registration.h"
 
+#include <string>
+
 #include "handles/owner.h"
 #include "sourcefilter/ball_source_ids.h"
 
@@ -30,7 +32,16 @@ HRESULT RegisterBallSource(const wchar_t* dllPath) {
   return HRESULT_FROM_WIN32(status);
 }
 
-HRESULT UnregisterBallSource() {
+HRESULT UnregisterBallSource(const wchar_t* dllPath) {
+  if (!dllPath) return E_POINTER;
+  // Another copy of the filter, installed elsewhere, may own the class now:
+  // its key stays, or that copy's display check would fail.
+  wchar_t server[MAX_PATH + 1] = {};
+  DWORD bytes = sizeof server - sizeof(wchar_t);
+  const std::wstring serverKey = std::wstring(kClassKey) + L"\\InprocServer32";
+  const LONG read =
+      RegGetValueW(HKEY_CLASSES_ROOT, serverKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, server, &bytes);
+  if (read == ERROR_SUCCESS && lstrcmpiW(server, dllPath) != 0) return S_FALSE;
   const LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey);
   if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) return S_OK;
   return HRESULT_FROM_WIN32(status);

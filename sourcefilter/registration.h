@@ -6,5 +6,7 @@
 // InprocServer32 = `dllPath` and ThreadingModel "Both".
 HRESULT RegisterBallSource(const wchar_t* dllPath);
 
-// Removes the class key; S_OK also when it was not there.
-HRESULT UnregisterBallSource();
+// Removes the class key while its InprocServer32 names `dllPath` (or names
+// nothing): S_OK, also when the key was not there. S_FALSE, and the key
+// left, when it names another DLL.
+HRESULT UnregisterBallSource(const wchar_t* dllPath);

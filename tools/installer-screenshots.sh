@@ -67,11 +67,19 @@ shoot "$setupWindow" "$state" 04-finish
 press "$setupWindow" Return
 programWindow=$(window_of "　ソラリオ　")
 shoot "$programWindow" none 05-program-started-from-finish-page
-DISPLAY=$display xdotool windowclose "$programWindow" 2>/dev/null || true
+# Esc ends the program, as a user would: a copy left running would hold its
+# folder, and the uninstaller would rightly refuse to remove it.
+press "$programWindow" Escape
+# Wine ends a dialog program some seconds after its window has gone.
+for _ in $(seq 1 100); do
+  pgrep -f 'Solario\\qorChecker\.exe' >/dev/null || break
+  sleep 0.2
+done
 wait
 
+# The caption the uninstaller's pages carry (installer/texts.nsh).
 "$run" "C:\\Program Files\\Lumora\\Solario\\uninstall.exe" &
-unWindow=$(window_of "ソラリオ for UT-750 アンインストール")
+unWindow=$(window_of "ソラリオ for UT-750 の削除")
 shoot "$unWindow" none 06-uninstall-confirm
 state=$(pixels "$unWindow"); press "$unWindow" Return
 shoot "$unWindow" "$state" 07-uninstalling

@@ -4,14 +4,18 @@
 # installed program and the installed source filter, then uninstalls and
 # checks that the disk and the registry are as they were before.
 #
-# Last, it goes through the setup's pages as a user would and checks that
-# the finish page offers to start the program, and that it does.
+# Then it goes through the setup's pages as a user would and checks that
+# the finish page offers to start the program, and that it does. Last come
+# what users meet later: a copy left running, an upgrade from an older
+# version in a folder of their own, a downgrade, a repair, a report saved
+# in the folder, and a Windows the program refuses.
 #
-# usage: install_uninstall_test.sh RUNNER PROBE SETUP PREFIX WINEARCH VIEW APP_EXE FILTER_DLL GUIDE_DIR OBJDUMP
+# usage: install_uninstall_test.sh RUNNER PROBE SETUP PREFIX WINEARCH VIEW APP_EXE FILTER_DLL GUIDE_DIR OBJDUMP OLD_SETUP
 # VIEW is "native", or "wow64" for a 32-bit setup in a 64-bit prefix.
 # OBJDUMP looks for debug sections in the installed files; "-" skips that.
 set -u
 runner=$1 probe=$2 setup=$3 prefix=$4 arch=$5 view=$6 appExe=$7 filterDll=$8 guideDir=$9 objdump=${10}
+oldSetup=${11}
 
 export WINE_TEST_PREFIX=$prefix WINEARCH=$arch
 # winemenubuilder would copy the Start-menu entry into the host's own menus.
@@ -184,7 +188,7 @@ exit 0" "$(wine_run "$probe" program "$installDir\\qorChecker.exe" "$installDir"
 mkdir -p "$drive/uninstall-copy"
 cp "$installPath/uninstall.exe" "$drive/uninstall-copy/uninstall.exe"
 software_registry refused-before
-check "an uninstaller pointed at a folder without the program refuses" "exit 2" \
+check "an uninstaller pointed at a folder without the program refuses" "exit 9" \
   "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' '/S _?=C:\uninstall-copy')"
 software_registry refused
 check "a refused uninstall changes no registry value" "" \
@@ -204,9 +208,105 @@ check "drive C after uninstall holds the files it held before install" "" \
   "$(diff "$work/disk-before.txt" "$work/disk-uninstalled.txt")"
 
 # --- The pages a user clicks through, the finish page's box left ticked.
-check "the finish page offers to start the program, and [完了] starts the installed one" "checkbox ソラリオ for UT-750 を起動する
+check "the finish page offers to start the program, and [完了] starts the installed one through the shell" \
+  "checkbox ソラリオ for UT-750 を起動する
 checked 1
-program the installed one" "$(wine_run "$probe" finish-page "Z:$setup" "$installDir\qorChecker.exe")"
+program the installed one
+parent not the setup" "$(wine_run "$probe" finish-page "Z:$setup" "$installDir\qorChecker.exe")"
+
+# Every file below a folder with its checksum, and the registry: what a
+# refused run must leave as it was.
+state_of() {
+  software_registry "$1"
+  (cd "$drive" && find "${@:2}" -type f -print0 2>/dev/null | LC_ALL=C sort -z | xargs -0r md5sum) \
+    >"$work/files-$1.txt"
+  cat "$work/registry-$1.txt" "$work/files-$1.txt"
+}
+copy_uninstaller() {
+  mkdir -p "$drive/uninstall-copy"
+  cp "$drive/$1/uninstall.exe" "$drive/uninstall-copy/uninstall.exe"
+}
+
+# --- A copy left running: neither the setup nor the uninstaller touches it.
+installed=("$programFiles/Lumora" "ProgramData/Microsoft/Windows/Start Menu")
+before=$(state_of running-before "${installed[@]}")
+check "the setup over a running copy exits with 3" "exit 3
+program still running" \
+  "$(wine_run "$probe" while-running "$installDir\qorChecker.exe" "$installDir" "Z:$setup" /S)"
+check "the setup over a running copy changes no file and no registry value" "$before" \
+  "$(state_of running-setup "${installed[@]}")"
+copy_uninstaller "$programFiles/Lumora/Solario"
+check "the uninstaller of a running copy exits with 3" "exit 3
+program still running" \
+  "$(wine_run "$probe" while-running "$installDir\qorChecker.exe" "$installDir" \
+    'C:\uninstall-copy\uninstall.exe' "/S _?=$installDir")"
+check "the uninstaller of a running copy keeps program, entry and shortcut" "$before" \
+  "$(state_of running-uninstall "${installed[@]}")"
+check "the uninstaller exits with 0 once the program is closed" "exit 0" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' "/S _?=$installDir")"
+
+# --- An older version in a folder the user chose, upgraded, then offered
+# again; the same version again repairs.
+toolsDir='C:\Tools\Sol'
+toolsPath=$drive/Tools/Sol
+folder_files() { (cd "$toolsPath" 2>/dev/null && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
+entry_of() {
+  software_registry "$1"
+  grep -F "$uninstallKey" "$work/registry-$1.txt" | grep -E '"(DisplayVersion|InstallLocation)"' | sed 's/^[^ ]* //'
+}
+check "the older setup installs into C:\Tools\Sol" "exit 0" \
+  "$(wine_run "$probe" run "Z:$oldSetup" "/S /D=$toolsDir")"
+check "the older version's files, with its own guide page" "$(printf '%s\n' "$expectedFiles" GUIDE/retired.htm | LC_ALL=C sort)" \
+  "$(folder_files)"
+check "the setup upgrades in place" "exit 0" "$(wine_run "$probe" run "Z:$setup" /S)"
+check "the upgraded folder holds this version's files only: the old uninstaller ran first" "$expectedFiles" \
+  "$(folder_files)"
+check "the upgrade makes no second copy" "no" "$([ -e "$drive/$programFiles/Lumora" ] && echo yes || echo no)"
+check "the entry names this version and the chosen folder" '"DisplayVersion"="5.0.0.7567"
+"InstallLocation"="C:\\Tools\\Sol"' "$(entry_of upgraded)"
+check "the shortcut leads to the chosen folder" "target $toolsDir\qorChecker.exe" \
+  "$(wine_run "$probe" shortcut "$shortcut" | grep '^target')"
+before=$(state_of downgrade-before Tools)
+check "a silent downgrade is refused with 6" "exit 6" "$(wine_run "$probe" run "Z:$oldSetup" /S)"
+check "a refused downgrade changes nothing" "$before" "$(state_of downgrade Tools)"
+rm "$toolsPath/GUIDE/error01.htm"
+check "the same version again exits with 0" "exit 0" "$(wine_run "$probe" run "Z:$setup" /S)"
+check "the same version again repairs the folder" "$before" "$(state_of repaired Tools)"
+
+# --- A second copy's uninstaller leaves the installed copy what it owns.
+cp -r "$toolsPath" "$drive/Tools/Copy"
+software_registry second-copy-before
+copy_uninstaller Tools/Copy
+check "a second copy's uninstaller exits with 0" "exit 0" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' '/S _?=C:\Tools\Copy')"
+check "a second copy's uninstaller removes its own folder" no "$([ -e "$drive/Tools/Copy" ] && echo yes || echo no)"
+software_registry second-copy
+check "a second copy's uninstaller leaves the entry and the filter's class" "" \
+  "$(LC_ALL=C comm -3 "$work/registry-second-copy-before.txt" "$work/registry-second-copy.txt")"
+check "the installed copy keeps its shortcut and its filter" "load 0x00000000
+server $toolsDir\ball_source.dll" \
+  "$(wine_run "$probe" shortcut "$shortcut" | grep '^load'; wine_run "$probe" filter | grep '^server')"
+
+# --- A report saved in the folder outlives the uninstall, and so does its folder.
+printf 'report\r\n' >"$toolsPath/qorChekerLog.txt"
+copy_uninstaller Tools/Sol
+check "the uninstaller exits with 0 around a saved report" "exit 0" \
+  "$(wine_run "$probe" run 'C:\uninstall-copy\uninstall.exe' "/S _?=$toolsDir")"
+rm -rf "$drive/uninstall-copy"
+check "the folder keeps the report and nothing else" "qorChekerLog.txt" "$(folder_files)"
+check "the report is as saved" "$(printf 'report\r\n' | md5sum)" "$(md5sum <"$toolsPath/qorChekerLog.txt")"
+rm -rf "$drive/Tools"
+software_registry report-kept
+check "the registry after that uninstall equals the registry before install" "" \
+  "$(LC_ALL=C comm -3 "$work/registry-before.txt" "$work/registry-report-kept.txt")"
+
+# --- A Windows the program refuses: the setup refuses it first.
+wine_run reg add 'HKCU\Software\Wine\AppDefaults\SolarioSetup.exe' /v Version /d winxp /f >/dev/null
+disk_files xp-before
+check "a silent setup on Windows XP exits with 5" "exit 5" "$(wine_run "$probe" run "Z:$setup" /S)"
+disk_files xp
+check "a setup on Windows XP installs nothing" "" "$(diff "$work/disk-xp-before.txt" "$work/disk-xp.txt")"
+wine_run reg delete 'HKCU\Software\Wine\AppDefaults\SolarioSetup.exe' /f >/dev/null
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed; Wine's messages are in $log" >&2

@@ -7,6 +7,7 @@
 
 #include <dshow.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 #include <wrl/client.h>
 
 #include <cstdio>
@@ -158,12 +159,23 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
   return FALSE;
 }
 
+// Waits, bounded, for the process's main window; null when none shows.
+HWND WaitForMainWindow(HANDLE process, DWORD processId) {
+  WindowSearch search{processId, nullptr};
+  const DWORD started = GetTickCount();
+  while (!search.found && GetTickCount() - started < 30000) {
+    if (WaitForSingleObject(process, 100) != WAIT_TIMEOUT) break;
+    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
+
 // Starts the program as its shortcut would, waits for its main window,
 // then closes it the way its cancel button does. Every wait is bounded.
 int ProbeProgram(const wchar_t* exePath, const wchar_t* directory) {
-  WindowSearch search{0, nullptr};
+  DWORD processId = 0;
   const ScopedHandle process =
-      StartProcess(exePath, L"\"" + std::wstring(exePath) + L"\"", directory, &search.processId);
+      StartProcess(exePath, L"\"" + std::wstring(exePath) + L"\"", directory, &processId);
   if (!process) return 1;
 
   wchar_t image[MAX_PATH] = {};
@@ -171,16 +183,12 @@ int ProbeProgram(const wchar_t* exePath, const wchar_t* directory) {
   QueryFullProcessImageNameW(process.get(), 0, image, &imageLength);
   PrintLine("image", image);
 
-  const DWORD started = GetTickCount();
-  while (!search.found && GetTickCount() - started < 30000) {
-    if (WaitForSingleObject(process.get(), 100) != WAIT_TIMEOUT) break;
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-  }
-  if (search.found) {
+  const HWND window = WaitForMainWindow(process.get(), processId);
+  if (window) {
     wchar_t title[64] = {};
-    GetWindowTextW(search.found, title, 64);
+    GetWindowTextW(window, title, 64);
     PrintLine("window", title);
-    PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
   } else {
     PrintLine("window", L"(none)");
   }
@@ -193,6 +201,29 @@ int ProbeCommand(const wchar_t* exePath, const wchar_t* arguments) {
   const ScopedHandle process =
       StartProcess(exePath, L"\"" + std::wstring(exePath) + L"\" " + arguments, nullptr);
   return process ? PrintExit(process.get(), 60000) : 1;
+}
+
+// Runs a command line while the program runs from its folder, as a user
+// who left it open would; then closes the program, which must still be
+// running, and says so.
+int ProbeWhileRunning(const wchar_t* programExe, const wchar_t* directory, const wchar_t* exePath,
+                      const wchar_t* arguments) {
+  DWORD processId = 0;
+  const ScopedHandle program =
+      StartProcess(programExe, L"\"" + std::wstring(programExe) + L"\"", directory, &processId);
+  if (!program) return 1;
+  const HWND window = WaitForMainWindow(program.get(), processId);
+  if (!window) {
+    PrintLine("window", L"(none)");
+    TerminateProcess(program.get(), 99);
+    return 1;
+  }
+  ProbeCommand(exePath, arguments);
+  const bool running = WaitForSingleObject(program.get(), 0) == WAIT_TIMEOUT;
+  PrintLine("program", running ? L"still running" : L"(ended)");
+  PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+  if (WaitForSingleObject(program.get(), 15000) != WAIT_OBJECT_0) TerminateProcess(program.get(), 99);
+  return 0;
 }
 
 // The setup program's own version resource, as Explorer's properties show it.
@@ -242,6 +273,20 @@ BOOL CALLBACK FindCheckBox(HWND control, LPARAM context) {
     return FALSE;
   }
   return TRUE;
+}
+
+DWORD ParentOf(DWORD processId) {
+  ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof(entry);
+  if (snapshot.get() == INVALID_HANDLE_VALUE) {
+    snapshot.release();
+    return 0;
+  }
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
+    if (entry.th32ProcessID == processId) return entry.th32ParentProcessID;
+  }
+  return 0;
 }
 
 HWND WizardPage(HWND wizard) { return FindWindowExW(wizard, nullptr, L"#32770", nullptr); }
@@ -320,6 +365,8 @@ int ProbeFinishPage(const wchar_t* setupPath, const wchar_t* installedExe) {
   DWORD imageLength = MAX_PATH;
   if (programProcess) QueryFullProcessImageNameW(programProcess.get(), 0, image, &imageLength);
   PrintLine("program", lstrcmpiW(image, installedExe) == 0 ? L"the installed one" : image);
+  // Started by the elevated setup itself, it would run with the setup's rights.
+  PrintLine("parent", ParentOf(programId) == setupId ? L"the setup" : L"not the setup");
   PostMessageW(program, WM_COMMAND, IDCANCEL, 0);
   if (programProcess) WaitForSingleObject(programProcess.get(), 15000);
   return 0;
@@ -339,12 +386,15 @@ int wmain(int argc, wchar_t** argv) {
     result = ProbeProgram(args[1].c_str(), args[2].c_str());
   } else if (args.size() == 3 && args[0] == L"run") {
     result = ProbeCommand(args[1].c_str(), args[2].c_str());
+  } else if (args.size() == 5 && args[0] == L"while-running") {
+    result = ProbeWhileRunning(args[1].c_str(), args[2].c_str(), args[3].c_str(), args[4].c_str());
   } else if (args.size() == 2 && args[0] == L"version") {
     result = ProbeVersion(args[1].c_str());
   } else if (args.size() == 3 && args[0] == L"finish-page") {
     result = ProbeFinishPage(args[1].c_str(), args[2].c_str());
   } else {
     std::fputs("usage: installer_probe filter | shortcut LINK | program EXE DIRECTORY | run EXE ARGUMENTS |"
+               " while-running PROGRAM DIRECTORY EXE ARGUMENTS |"
                " version FILE | finish-page SETUP INSTALLED_EXE\n",
                stderr);
   }

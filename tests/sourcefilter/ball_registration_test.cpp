@@ -43,6 +43,38 @@ TEST(BallSourceRegistration, RegisterWritesTheServerKeysAndUnregisterRemovesThem
   EXPECT_EQ(L"Both", ReadText(server, L"ThreadingModel"));
 }
 
+// Another copy's uninstaller once deleted the class key of the copy in use,
+// so that copy's display check could no longer build its graph.
+TEST(BallSourceRegistration, UnregisterRemovesTheClassKeyOnlyWhileItNamesThisDll) {
+  BallSourceDll dll;
+  ASSERT_TRUE(dll.Loaded());
+  std::wstring upperPath(dll.Path());
+  CharUpperW(&upperPath[0]);
+  struct Case {
+    const wchar_t* what;
+    std::wstring server;
+    const wchar_t* left;
+  } const cases[] = {
+      {L"another copy's DLL", L"C:\\Tools\\Sol\\ball_source.dll", L"Bouncing Ball"},
+      {L"this DLL, in other letter case", upperPath, L"<missing>"},
+      {L"this DLL", dll.Path(), L"<missing>"},
+  };
+  const std::wstring serverKey = std::wstring(kClassKey) + L"\\InprocServer32";
+  ScopedBallSourceUnregistered unregistered(dll);
+  for (const Case& c : cases) {
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, serverKey.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                             nullptr, &key, nullptr));
+    RegSetValueW(HKEY_CLASSES_ROOT, kClassKey, REG_SZ, L"Bouncing Ball", 0);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(c.server.c_str()),
+                   static_cast<DWORD>((c.server.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    EXPECT_EQ(S_OK, dll.Unregister()) << c.what;
+    EXPECT_EQ(c.left, ReadText(kClassKey, nullptr)) << c.what;
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey);
+  }
+}
+
 TEST(BallSourceRegistration, ComCreatesTheRegisteredFilter) {
   ScopedComApartment com;
   ComPtr<IBaseFilter> filter;
