@@ -25,7 +25,8 @@ OwnedHandle g_stuckThread;
 DWORD WINAPI WorkerMain(void* parameter) {
   // The worker owns a share of the call, so a caller that gave up on it
   // takes nothing away from under it.
-  const std::unique_ptr<std::shared_ptr<BoundedCall>> owned(static_cast<std::shared_ptr<BoundedCall>*>(parameter));
+  const std::unique_ptr<std::shared_ptr<BoundedCall>> owned(
+      static_cast<std::shared_ptr<BoundedCall>*>(parameter));
   BoundedCall& call = **owned;
   const HRESULT apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   if (FAILED(apartment)) return 0;

@@ -6,7 +6,8 @@
 
 namespace {
 
-HRESULT RealExecQuery(IWbemServices* services, BSTR language, BSTR query, long flags, IEnumWbemClassObject** rows) {
+HRESULT RealExecQuery(IWbemServices* services, BSTR language, BSTR query, long flags,
+                      IEnumWbemClassObject** rows) {
   return services->ExecQuery(language, query, flags, nullptr, rows);
 }
 
@@ -43,13 +44,13 @@ bool WmiQuery::Run(const wchar_t* wql) {
   // Without the flag a connection to a service that is still starting may
   // wait for good; with it WMI gives up on its own after two minutes.
   OwnedBstr resource(SysAllocString(L"\\\\.\\root\\CIMV2"));
-  hr = locator_->ConnectServer(resource.get(), nullptr, nullptr, nullptr, WBEM_FLAG_CONNECT_USE_MAX_WAIT, nullptr,
-                               nullptr, services_.ReleaseAndGetAddressOf());
+  hr = locator_->ConnectServer(resource.get(), nullptr, nullptr, nullptr, WBEM_FLAG_CONNECT_USE_MAX_WAIT,
+                               nullptr, nullptr, services_.ReleaseAndGetAddressOf());
   if (FAILED(hr) || !services_) return false;
   ReportProgress();
 
-  hr = CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+  hr = CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                         RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
   if (FAILED(hr)) return false;
 
   // Semisynchronous: the call returns at once and each row is waited for,
@@ -57,7 +58,8 @@ bool WmiQuery::Run(const wchar_t* wql) {
   OwnedBstr language(SysAllocString(L"WQL"));
   OwnedBstr query(SysAllocString(wql));
   hr = g_execQuery.load()(services_.Get(), language.get(), query.get(),
-                          WBEM_FLAG_RETURN_IMMEDIATELY | WBEM_FLAG_FORWARD_ONLY, rows_.ReleaseAndGetAddressOf());
+                          WBEM_FLAG_RETURN_IMMEDIATELY | WBEM_FLAG_FORWARD_ONLY,
+                          rows_.ReleaseAndGetAddressOf());
   if (FAILED(hr) || !rows_) return false;
   ReportProgress();
   return true;
@@ -66,7 +68,8 @@ bool WmiQuery::Run(const wchar_t* wql) {
 bool WmiQuery::NextRow() {
   if (!rows_) return false;
   ULONG returned = 0;
-  const HRESULT hr = rows_->Next(static_cast<long>(kWmiStepBoundMs), 1, row_.ReleaseAndGetAddressOf(), &returned);
+  const HRESULT hr =
+      rows_->Next(static_cast<long>(kWmiStepBoundMs), 1, row_.ReleaseAndGetAddressOf(), &returned);
   // WBEM_S_TIMEDOUT is a success code that carries no row.
   if (hr == WBEM_S_TIMEDOUT) {
     timedOut_ = true;

@@ -1,6 +1,3 @@
-#include <windows.h>
-#include <wbemidl.h>
-
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -27,21 +24,35 @@ HRESULT NeverAnswers(IWbemServices*, BSTR, BSTR, long, IEnumWbemClassObject**) {
   return WBEM_E_FAILED;
 }
 
+bool TextStaysEmpty(void (*read)(std::string*)) {
+  std::string text = "stale";
+  read(&text);
+  return text.empty();
+}
+
 struct Operation {
   const char* name;
   bool (*givesEmptyValue)();
 };
 
 const Operation kOperations[] = {
-    {"WmiGetOsName", [] { std::string text = "stale"; WmiGetOsName(&text); return text.empty(); }},
-    {"WmiGetCpuName", [] { std::string text = "stale"; WmiGetCpuName(&text); return text.empty(); }},
-    {"WmiGetTotalPhysicalMemory",
-     [] { std::string text = "stale"; WmiGetTotalPhysicalMemory(&text); return text.empty(); }},
-    {"WmiGetInstalledMemory", [] { double bytes = -1.0; WmiGetInstalledMemory(&bytes); return bytes == 0.0; }},
+    {"WmiGetOsName", [] { return TextStaysEmpty(WmiGetOsName); }},
+    {"WmiGetCpuName", [] { return TextStaysEmpty(WmiGetCpuName); }},
+    {"WmiGetTotalPhysicalMemory", [] { return TextStaysEmpty(WmiGetTotalPhysicalMemory); }},
+    {"WmiGetInstalledMemory",
+     [] {
+       double bytes = -1.0;
+       WmiGetInstalledMemory(&bytes);
+       return bytes == 0.0;
+     }},
     {"WmiFindVideoController",
-     [] { int position = -1; WmiFindVideoController("PCI\\VEN_", &position); return position == 0; }},
+     [] {
+       int position = -1;
+       WmiFindVideoController("PCI\\VEN_", &position);
+       return position == 0;
+     }},
     {"WmiGetVideoControllerName",
-     [] { std::string text = "stale"; WmiGetVideoControllerName(0, &text); return text.empty(); }},
+     [] { return TextStaysEmpty([](std::string* text) { WmiGetVideoControllerName(0, text); }); }},
 };
 
 TEST(WmiStallTest, StalledQueryHoldsTheCallerOneBoundThenWmiIsAskedAgain) {
