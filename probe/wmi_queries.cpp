@@ -1,49 +1,82 @@
 #include "probe/wmi_queries.h"
 
+#include <memory>
 #include <vector>
 
+#include "probe/wmi_bounded.h"
 #include "probe/wmi_session.h"
 #include "probe/wmi_text.h"
 
+// Each operation reads into a result it shares with its worker and copies
+// it out only when the worker answered in time; a late worker then writes
+// into a result nobody reads.
+
 void WmiGetOsName(std::string* osName) {
   osName->clear();
-  WmiQuery query;
-  if (!query.Run(L"SELECT Caption, CSDVersion FROM Win32_OperatingSystem") || !query.NextRow()) return;
-  WmiValue caption;
-  WmiValue servicePack;
-  if (!query.Read(L"Caption", &caption) || !query.Read(L"CSDVersion", &servicePack)) return;
-  *osName = ComposeOsName(caption, servicePack);
+  auto result = std::make_shared<std::string>();
+  const bool answered = RunBoundedWmi([result](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT Caption, CSDVersion FROM Win32_OperatingSystem") || !query.NextRow()) {
+      return !query.TimedOut();
+    }
+    WmiValue caption;
+    WmiValue servicePack;
+    if (!query.Read(L"Caption", &caption) || !query.Read(L"CSDVersion", &servicePack)) return true;
+    *result = ComposeOsName(caption, servicePack);
+    return true;
+  });
+  if (answered) osName->swap(*result);
 }
 
 void WmiGetCpuName(std::string* cpuName) {
   cpuName->clear();
-  WmiQuery query;
-  if (!query.Run(L"SELECT Name, MaxClockSpeed FROM Win32_Processor") || !query.NextRow()) return;
-  WmiValue name;
-  WmiValue clock;
-  if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return;
-  *cpuName = ComposeCpuName(WmiTextToCp932(name.text), WmiTextToCp932(clock.text));
+  auto result = std::make_shared<std::string>();
+  const bool answered = RunBoundedWmi([result](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT Name, MaxClockSpeed FROM Win32_Processor") || !query.NextRow()) {
+      return !query.TimedOut();
+    }
+    WmiValue name;
+    WmiValue clock;
+    if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return true;
+    *result = ComposeCpuName(WmiTextToCp932(name.text), WmiTextToCp932(clock.text));
+    return true;
+  });
+  if (answered) cpuName->swap(*result);
 }
 
 void WmiGetTotalPhysicalMemory(std::string* memoryText) {
   memoryText->clear();
-  WmiQuery query;
-  if (!query.Run(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem") || !query.NextRow()) return;
-  WmiValue total;
-  if (!query.Read(L"TotalPhysicalMemory", &total)) return;
-  *memoryText = ComposeTotalMemoryText(WmiTextToCp932(total.text));
+  auto result = std::make_shared<std::string>();
+  const bool answered = RunBoundedWmi([result](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem") || !query.NextRow()) {
+      return !query.TimedOut();
+    }
+    WmiValue total;
+    if (!query.Read(L"TotalPhysicalMemory", &total)) return true;
+    *result = ComposeTotalMemoryText(WmiTextToCp932(total.text));
+    return true;
+  });
+  if (answered) memoryText->swap(*result);
 }
 
 void WmiGetInstalledMemory(double* bytes) {
   *bytes = 0.0;
-  WmiQuery query;
-  if (!query.Run(L"SELECT Capacity FROM Win32_PhysicalMemory")) return;
-  while (query.NextRow()) {
-    WmiValue capacity;
-    // A failing row ends the sum; the modules before it still count.
-    if (!query.Read(L"Capacity", &capacity)) return;
-    *bytes += ParseCapacity(WmiTextToCp932(capacity.text));
-  }
+  auto result = std::make_shared<double>(0.0);
+  const bool answered = RunBoundedWmi([result](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT Capacity FROM Win32_PhysicalMemory")) return true;
+    while (query.NextRow()) {
+      WmiValue capacity;
+      // A failing row ends the sum; the modules before it still count.
+      if (!query.Read(L"Capacity", &capacity)) return true;
+      *result += ParseCapacity(WmiTextToCp932(capacity.text));
+    }
+    // A module that never came would make the sum too small without a word.
+    return !query.TimedOut();
+  });
+  if (answered) *bytes = *result;
 }
 
 namespace {
@@ -51,7 +84,8 @@ namespace {
 // Every query of the video controllers makes Wine (and the platform) walk
 // the adapters through the graphics stack, which costs about as much as the
 // rest of the start handler together. The find reads the names in the same
-// pass and keeps them for the one name read that follows it.
+// pass and keeps them for the one name read that follows it. Only callers
+// touch what is kept, never a worker, so a late worker cannot change it.
 struct ControllerNames {
   bool kept = false;
   std::vector<std::string> names;
@@ -61,6 +95,11 @@ ControllerNames& KeptControllerNames() {
   static ControllerNames kept;
   return kept;
 }
+
+struct FoundController {
+  int position = 0;
+  ControllerNames names;
+};
 
 }  // namespace
 
@@ -74,40 +113,53 @@ void WmiGetVideoControllerName(int position, std::string* name) {
     return;
   }
   if (position < 0) return;
-  WmiQuery query;
-  if (!query.Run(L"SELECT Name FROM Win32_VideoController")) return;
-  for (int row = 0; query.NextRow(); ++row) {
-    WmiValue value;
-    if (!query.Read(L"Name", &value)) return;
-    if (row == position) {
-      *name = WmiTextToCp932(value.text);
-      return;
+  auto result = std::make_shared<std::string>();
+  const bool answered = RunBoundedWmi([result, position](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT Name FROM Win32_VideoController")) return true;
+    for (int row = 0; query.NextRow(); ++row) {
+      WmiValue value;
+      if (!query.Read(L"Name", &value)) return true;
+      if (row == position) {
+        *result = WmiTextToCp932(value.text);
+        return true;
+      }
     }
-  }
+    return !query.TimedOut();
+  });
+  if (answered) name->swap(*result);
 }
 
 void WmiFindVideoController(const std::string& pnpDeviceId, int* position) {
   *position = 0;
   ControllerNames& kept = KeptControllerNames();
   kept = ControllerNames();
-  WmiQuery query;
-  if (!query.Run(L"SELECT PNPDeviceID, Name FROM Win32_VideoController")) return;
-  bool found = false;
-  std::vector<std::string> names;
-  for (int row = 0; query.NextRow(); ++row) {
-    WmiValue id;
-    WmiValue controllerName;
-    if (!query.Read(L"PNPDeviceID", &id)) return;
-    // A controller without an ID matches nothing but keeps its place, so the
-    // position stays valid for WmiGetVideoControllerName.
-    if (!found && PnpRowMatches(pnpDeviceId, id)) {
-      *position = row;
-      found = true;
+  auto result = std::make_shared<FoundController>();
+  const bool answered = RunBoundedWmi([result, pnpDeviceId](HANDLE progress) {
+    WmiQuery query(progress);
+    if (!query.Run(L"SELECT PNPDeviceID, Name FROM Win32_VideoController")) return true;
+    bool found = false;
+    std::vector<std::string> names;
+    for (int row = 0; query.NextRow(); ++row) {
+      WmiValue id;
+      WmiValue controllerName;
+      if (!query.Read(L"PNPDeviceID", &id)) return true;
+      // A controller without an ID matches nothing but keeps its place, so
+      // the position stays valid for WmiGetVideoControllerName.
+      if (!found && PnpRowMatches(pnpDeviceId, id)) {
+        result->position = row;
+        found = true;
+      }
+      // A name that cannot be read leaves the next name read to ask again.
+      if (!query.Read(L"Name", &controllerName)) return true;
+      names.push_back(WmiTextToCp932(controllerName.text));
     }
-    // A name that cannot be read leaves the next name read to ask again.
-    if (!query.Read(L"Name", &controllerName)) return;
-    names.push_back(WmiTextToCp932(controllerName.text));
-  }
-  kept.names.swap(names);
-  kept.kept = true;
+    if (query.TimedOut()) return false;
+    result->names.names.swap(names);
+    result->names.kept = true;
+    return true;
+  });
+  if (!answered) return;
+  *position = result->position;
+  kept = std::move(result->names);
 }

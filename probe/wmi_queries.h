@@ -2,10 +2,11 @@
 
 #include <string>
 
-// Facts about the PC read from WMI, one query per call. Call on a thread
-// whose COM apartment is initialised. None reports failure: the output then
-// keeps its empty value (empty text, 0.0, position 0). Texts are in the
-// ANSI code page.
+// Facts about the PC read from WMI, one query per call. Any thread may call:
+// each query runs on a worker of its own. None reports failure: the output
+// then keeps its empty value (empty text, 0.0, position 0), also when a
+// step of the query took longer than kWmiStepBoundMs (probe/wmi_session.h)
+// or an earlier one is still stuck. Texts are in the ANSI code page.
 
 // Operating-system caption, one blank, the service-pack text.
 void WmiGetOsName(std::string* osName);

@@ -1,6 +1,22 @@
 #include "probe/wmi_session.h"
 
+#include <atomic>
+
 #include "handles/owner.h"
+
+namespace {
+
+HRESULT RealExecQuery(IWbemServices* services, BSTR language, BSTR query, long flags,
+                      IEnumWbemClassObject** rows) {
+  return services->ExecQuery(language, query, flags, nullptr, rows);
+}
+
+// Read on whichever thread runs a query, set by a test on its own.
+std::atomic<WmiExecQuery> g_execQuery{&RealExecQuery};
+
+}  // namespace
+
+void SetWmiExecQuery(WmiExecQuery execQuery) { g_execQuery.store(execQuery ? execQuery : &RealExecQuery); }
 
 WmiQuery::~WmiQuery() {
   // Rows before the enumerator, the enumerator before its services proxy.
@@ -8,6 +24,10 @@ WmiQuery::~WmiQuery() {
   rows_.Reset();
   services_.Reset();
   locator_.Reset();
+}
+
+void WmiQuery::ReportProgress() const {
+  if (progress_) SetEvent(progress_);
 }
 
 bool WmiQuery::Run(const wchar_t* wql) {
@@ -21,27 +41,42 @@ bool WmiQuery::Run(const wchar_t* wql) {
                         reinterpret_cast<void**>(locator_.ReleaseAndGetAddressOf()));
   if (FAILED(hr) || !locator_) return false;
 
+  // Without the flag a connection to a service that is still starting may
+  // wait for good; with it WMI gives up on its own after two minutes.
   OwnedBstr resource(SysAllocString(L"\\\\.\\root\\CIMV2"));
-  hr = locator_->ConnectServer(resource.get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
-                               services_.ReleaseAndGetAddressOf());
+  hr = locator_->ConnectServer(resource.get(), nullptr, nullptr, nullptr, WBEM_FLAG_CONNECT_USE_MAX_WAIT,
+                               nullptr, nullptr, services_.ReleaseAndGetAddressOf());
   if (FAILED(hr) || !services_) return false;
+  ReportProgress();
 
-  hr = CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+  hr = CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                         RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
   if (FAILED(hr)) return false;
 
+  // Semisynchronous: the call returns at once and each row is waited for,
+  // with a bound, in NextRow.
   OwnedBstr language(SysAllocString(L"WQL"));
   OwnedBstr query(SysAllocString(wql));
-  hr = services_->ExecQuery(language.get(), query.get(), WBEM_FLAG_FORWARD_ONLY, nullptr,
-                            rows_.ReleaseAndGetAddressOf());
-  return SUCCEEDED(hr) && rows_;
+  hr = g_execQuery.load()(services_.Get(), language.get(), query.get(),
+                          WBEM_FLAG_RETURN_IMMEDIATELY | WBEM_FLAG_FORWARD_ONLY,
+                          rows_.ReleaseAndGetAddressOf());
+  if (FAILED(hr) || !rows_) return false;
+  ReportProgress();
+  return true;
 }
 
 bool WmiQuery::NextRow() {
   if (!rows_) return false;
   ULONG returned = 0;
-  HRESULT hr = rows_->Next(WBEM_INFINITE, 1, row_.ReleaseAndGetAddressOf(), &returned);
-  return SUCCEEDED(hr) && returned == 1 && row_;
+  const HRESULT hr =
+      rows_->Next(static_cast<long>(kWmiStepBoundMs), 1, row_.ReleaseAndGetAddressOf(), &returned);
+  // WBEM_S_TIMEDOUT is a success code that carries no row.
+  if (hr == WBEM_S_TIMEDOUT) {
+    timedOut_ = true;
+    return false;
+  }
+  ReportProgress();
+  return hr == WBEM_S_NO_ERROR && returned == 1 && row_;
 }
 
 bool WmiQuery::Read(const wchar_t* property, WmiValue* value) {
