@@ -7,7 +7,7 @@
 #include "copp/copp_public_key.h"
 #include "copp/copp_wire.h"
 #include "handles/export_lookup.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 CoppSession g_coppSession;
 

@@ -5,7 +5,7 @@
 #include "copp/copp_wire.h"
 #include "copp/renderer_graph.h"
 #include "judge/judge_flow.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 #include "probe/directdraw_probe.h"
 
 namespace {

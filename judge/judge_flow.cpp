@@ -1,6 +1,6 @@
 #include "judge/judge_flow.h"
 
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 #include "judge/judge_questions.h"
 
 using namespace judge_text;

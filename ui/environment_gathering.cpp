@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/os_probes.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "app/dwm_control.h"
+#include "system/dwm_control.h"
 #include "ui/environment_info.h"
 #include "ui/verdict.h"
 #include "ui/widgets/gdi_owners.h"

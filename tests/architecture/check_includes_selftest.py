@@ -19,8 +19,8 @@ LINK_TABLE = sys.argv[2] if len(sys.argv) > 2 else None
 # (what it pins, file that gets the include, include it gets)
 BAD_INCLUDES = [
     ("logic includes a dialog", "judge/judge_flow.cpp", "ui/main_dialog.h"),
-    ("copp may reach only the log of judge/", "copp/copp_messages.cpp", "judge/judge_flow.h"),
-    ("ui may reach only two headers of app/", "ui/verdict.cpp", "app/checker_app.h"),
+    ("copp reaches nothing of judge/", "copp/copp_messages.cpp", "judge/judge_flow.h"),
+    ("ui reaches nothing of app/", "ui/verdict.cpp", "app/checker_app.h"),
     ("the base includes nothing above it", "handles/message_box.cpp", "probe/os_probes.h"),
     ("the product never includes tests", "probe/os_probes.cpp", "tests/support/trace_capture.h"),
     ("tools build on the product, never on tests", "tools/page_reader/page_reader.cpp", "tests/support/trace_capture.h"),
@@ -30,8 +30,8 @@ WINFW_MAIN_NOTE = "`WinMain`, in an object library so that every program linking
 # (what it pins, README text replaced, link table text replaced ("" appends),
 # what the check must print)
 TABLE_CASES = [
-    ("a library the table lacks", ("| `dwm_control` | `app/` | `handles` |\n", ""), None,
-     "no row for `dwm_control`; add this row:\n| `dwm_control` | `app/` | `handles` |\n"),
+    ("a library the table lacks", ("| `dwm_control` | `system/` | `handles` |\n", ""), None,
+     "no row for `dwm_control`; add this row:\n| `dwm_control` | `system/` | `handles` |\n"),
     ("a library another branch adds to CMake", None,
      ("", "notice\tSTATIC_LIBRARY\thandles/\tlibnotice.a\thandles,project_options,user32\n"),
      "no row for `notice`; add this row:\n| `notice` | `handles/` | `handles` |\n"),

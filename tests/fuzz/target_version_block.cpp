@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/version_info.h"
+#include "system/version_info.h"
 #include "tests/fuzz/fuzz_mutate.h"
 #include "tests/fuzz/fuzz_target.h"
 #include "tests/fuzz/guarded_heap.h"

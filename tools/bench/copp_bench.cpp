@@ -6,7 +6,7 @@
 
 #include "copp/copp_queries.h"
 #include "copp/copp_session.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 #include "simdriver/sim_renderer.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "copp/copp_session.h"
 #include "copp/renderer_graph.h"
 #include "judge/display_check_run.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/wmi_queries.h"
