@@ -107,7 +107,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   PlaceStatics();
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   SetDisplayCheckWindows(m_hWnd, GetDlgItem(IDC_VIDEO_WINDOW));
-  SetWindowText(MAIN_WINDOW_TITLE);
+  SetText(MAIN_WINDOW_TITLE);
   // Enter and Space start the check from the first moment.
   GotoDlgCtrl(startButton_.m_hWnd);
   return FALSE;
