@@ -7,16 +7,21 @@
 
 #include "text/wide_text.h"
 
-std::wstring ProgramFolder(size_t bufferSize) {
-  std::vector<wchar_t> path(bufferSize + 1, L'\0');
-  const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(bufferSize));
-  const std::wstring whole(path.data(), length < bufferSize ? length : bufferSize);
+std::wstring ProgramFolder() {
+  // A path that fills the buffer may have been cut: read it again with more room.
+  std::vector<wchar_t> path(MAX_PATH, L'\0');
+  DWORD length = 0;
+  while ((length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size() &&
+         path.size() < 32768) {
+    path.assign(path.size() * 2, L'\0');
+  }
+  const std::wstring whole(path.data(), length < path.size() ? length : 0);
   const size_t cut = whole.rfind(L'\\');
   return cut == std::wstring::npos ? whole : whole.substr(0, cut);
 }
 
 void OpenGuidePage(const char* page) {
   if (!page) return;
-  const std::wstring target = ProgramFolder(256) + WideFromCp932(page);
+  const std::wstring target = ProgramFolder() + WideFromCp932(page);
   ::ShellExecuteW(nullptr, L"open", L"iexplore.exe", target.c_str(), nullptr, SW_SHOWNORMAL);
 }

@@ -71,8 +71,6 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   CPictureDialog::OnInitDialog();
   dwm_.DisableComposition();
 
-  moduleFolder_ = ProgramFolder(260);
-
   FitClientToBackground(m_hWnd, kMainSize.width(), kMainSize.height());
 
   const HINSTANCE module = AfxGetInstanceHandle();

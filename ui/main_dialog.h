@@ -46,7 +46,6 @@ class CwznCheckerDlg2 : public CPictureDialog {
   void PlaceStatics();
   void FocusFirstResultButton();
 
-  std::wstring moduleFolder_;
   EnvironmentInfo environment_;
   int retriesLeft_ = 0;
   UINT_PTR checkTimer_ = 0;
