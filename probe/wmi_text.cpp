@@ -102,8 +102,10 @@ std::string FormatClockText(const std::string& clockText) {
   if (megahertz < 1000) {
     std::snprintf(text, sizeof(text), "%d MHz", megahertz);
   } else {
-    // The clock passes through single precision before the division.
-    const float clock = static_cast<float>(megahertz);
+    // The clock passes through single precision before the division. The
+    // store through volatile rounds it there on x87 too, which would keep
+    // more bits in its registers and show another last digit than x86_64.
+    const volatile float clock = static_cast<float>(megahertz);
     std::snprintf(text, sizeof(text), "%1.2f GHz", static_cast<double>(clock) / 1000.0);
   }
   return text;
