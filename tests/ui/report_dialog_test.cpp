@@ -89,22 +89,23 @@ class ReportDialogTest : public ::testing::Test {
   void TearDown() override { ::CoUninitialize(); }
 };
 
-TEST_F(ReportDialogTest, CancelGivesNoPath) {
+// Cancels the dialog: it offered the report's name, and no path comes back.
+DialogVisit Cancel() {
   DialogVisit visit;
   std::wstring path = L"left over";
   EXPECT_FALSE(Ask(&visit, &path));
   EXPECT_TRUE(visit.found);
   EXPECT_EQ("qorChekerLog.txt", visit.nameText);
-  EXPECT_NE(std::string::npos, visit.filterText.find("Text Files (*txt)"));
   EXPECT_EQ(L"", path);
+  return visit;
 }
 
-// U+D55C, a Hangul syllable, is in no Japanese code page.
-TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
+// Types `name` in the temporary folder and confirms it: that path comes back.
+void ExpectConfirmed(const wchar_t* name) {
   wchar_t folder[MAX_PATH];
   ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
   DialogVisit visit;
-  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_report.txt";
+  visit.answerPath = std::wstring(folder) + name;
   ::DeleteFileW(visit.answerPath.c_str());
   std::wstring path;
   EXPECT_TRUE(Ask(&visit, &path));
@@ -112,25 +113,20 @@ TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
   EXPECT_EQ(visit.answerPath, path);
 }
 
-// Without COM the item dialog cannot be made; the classic dialog takes over.
-TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
-  DialogVisit visit;
-  std::wstring path = L"left over";
-  EXPECT_FALSE(Ask(&visit, &path));
-  EXPECT_TRUE(visit.found);
-  EXPECT_EQ("qorChekerLog.txt", visit.nameText);
-  EXPECT_EQ("Text Files (*txt)", visit.filterText);
-  EXPECT_EQ(L"", path);
+TEST_F(ReportDialogTest, CancelGivesNoPath) {
+  EXPECT_NE(std::string::npos, Cancel().filterText.find("Text Files (*txt)"));
 }
 
-TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) {
-  wchar_t folder[MAX_PATH];
-  ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
-  DialogVisit visit;
-  visit.answerPath = std::wstring(folder) + L"判定表Õ5C_classic.txt";
-  std::wstring path;
-  EXPECT_TRUE(Ask(&visit, &path));
-  EXPECT_EQ(visit.answerPath, path);
+// U+D55C, a Hangul syllable, is in no Japanese code page.
+TEST_F(ReportDialogTest, AConfirmedNameComesBackAsTheDialogGaveIt) {
+  ExpectConfirmed(L"判定表\xD55C_report.txt");
 }
+
+// Without COM the item dialog cannot be made; the classic dialog takes over.
+TEST(ReportClassicDialog, OffersTheSameNameAndFilterAndCancels) {
+  EXPECT_EQ("Text Files (*txt)", Cancel().filterText);
+}
+
+TEST(ReportClassicDialog, AConfirmedNameComesBackAsTyped) { ExpectConfirmed(L"判定表\xD55C_classic.txt"); }
 
 }  // namespace
