@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "trace/judge_log.h"
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/os_probes.h"
+#include "trace/judge_log.h"
 #include "ui/memory_figures.h"
 
 namespace {

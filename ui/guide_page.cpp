@@ -10,10 +10,10 @@
 std::wstring ProgramFolder() {
   // A path that fills the buffer may have been cut: read it again with more room.
   std::vector<wchar_t> path(MAX_PATH, L'\0');
-  DWORD length = 0;
-  while ((length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size() &&
-         path.size() < 32768) {
+  DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  while (length >= path.size() && path.size() < 32768) {
     path.assign(path.size() * 2, L'\0');
+    length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   }
   const std::wstring whole(path.data(), length < path.size() ? length : 0);
   const size_t cut = whole.rfind(L'\\');
