@@ -24,6 +24,16 @@ function(add_wine_test name)
   endif()
 endfunction()
 
+# A small program that a script runs under Wine and judges by what it
+# prints or returns: the test runs `bash <script> <wine-run.sh> <program>`.
+function(add_wine_script_test name program source script)
+  add_executable(${program} ${source})
+  target_link_libraries(${program} PRIVATE ${ARGN})
+  add_test(NAME ${name} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${script}
+                                 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}>)
+  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK shared_wine_prefix)
+endfunction()
+
 # Runs at the end of a directory that adds test programs, when every test's
 # time-out is known: the hang watchdog (tests/support/hang_watchdog.h) fires
 # this many seconds before CTest would kill the program, so its dump is

@@ -8,7 +8,7 @@
 #include "copp/copp_omac.h"
 #include "copp/copp_session.h"
 #include "copp/copp_wire.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 HRESULT CoppStatusRequest(const GUID& requestId, const void* requestData, uint32_t requestLength,
                           void* status, uint32_t* statusLength) {

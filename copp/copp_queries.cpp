@@ -6,7 +6,7 @@
 #include "copp/copp_messages.h"
 #include "copp/copp_names.h"
 #include "copp/copp_wire.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 namespace {
 

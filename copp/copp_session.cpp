@@ -8,7 +8,7 @@
 #include "copp/copp_wire.h"
 #include "copp/own_part_fault.h"
 #include "handles/export_lookup.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 CoppSession g_coppSession;
 

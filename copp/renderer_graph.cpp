@@ -7,8 +7,8 @@
 #include "copp/own_part_fault.h"
 #include "copp/renderer_graph_rot.h"
 #include "copp/renderer_graph_state.h"
-#include "judge/judge_log.h"
 #include "notice/user_notice.h"
+#include "trace/judge_log.h"
 
 using Microsoft::WRL::ComPtr;
 

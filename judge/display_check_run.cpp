@@ -5,8 +5,8 @@
 #include "copp/copp_wire.h"
 #include "copp/renderer_graph.h"
 #include "judge/judge_flow.h"
-#include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
+#include "trace/judge_log.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "judge/judge_flow.h"
 
-#include "judge/judge_log.h"
 #include "judge/judge_questions.h"
+#include "trace/judge_log.h"
 
 using namespace judge_text;
 

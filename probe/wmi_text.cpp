@@ -9,6 +9,7 @@
 #include <cwchar>
 
 #include "handles/owner.h"
+#include "text/cp932_text.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -36,7 +37,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' ||
 std::string UpperCaseMultibyte(std::string text) {
   for (size_t i = 0; i < text.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (IsDBCSLeadByte(c) && i + 1 < text.size()) {
+    if (IsCp932LeadByte(c) && i + 1 < text.size()) {
       ++i;
       continue;
     }

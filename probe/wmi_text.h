@@ -50,7 +50,7 @@ std::string ComposeTotalMemoryText(const std::string& byteCount);
 double ParseCapacity(const std::string& capacityText);
 
 // Case-insensitive comparison over the shorter of the two lengths (in bytes
-// of the ANSI text), so an ID that is a prefix of the other matches.
+// of the code page 932 text), so an ID that is a prefix of the other matches.
 bool PnpDeviceIdsMatch(const std::string& wantedId, const std::string& rowId);
 
 // One WMI row against the wanted ID: a null PNPDeviceID never matches.

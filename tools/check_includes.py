@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Fails on an #include "folder/..." between top-level folders that the
-README's "Who may include whom" list does not allow, and, given the link
+README's "Who may include whom" list does not allow, on any circle of
+folders that the allowed includes close (each file that closes it named:
+a folder that includes its own user is no layer), and, given the link
 table that CMake writes into the build tree (cmake/LinkTable.cmake), on a
 row of the README's "Libraries" table that says other than CMake links.
 
@@ -69,6 +71,63 @@ def includes_between_folders(root):
 def allowed(rules, folder, included):
     granted = rules.get(folder, set())
     return "*" in granted or included.split("/", 1)[0] in granted or included in granted
+
+
+def folder_circles(edges):
+    """One circle per group of folders that reach each other through
+    `edges` ({(from folder, to folder): [(file, line number, include)]}), as
+    the list of its edges in order, shortest through the group's first folder."""
+    following = {}
+    for source, target in edges:
+        following.setdefault(source, set()).add(target)
+
+    def reachable(start):
+        seen, stack = {start}, [start]
+        while stack:
+            for nxt in following.get(stack.pop(), ()):
+                if nxt not in seen:
+                    seen.add(nxt)
+                    stack.append(nxt)
+        return seen
+
+    reach = {folder: reachable(folder) for folder in following}
+    circles, placed = [], set()
+    for folder in sorted(following):
+        group = {other for other in reach[folder] if folder in reach.get(other, ())}
+        if folder in placed or len(group) < 2:
+            continue
+        placed |= group
+        # Breadth first from the folder back to itself, within the group.
+        came_from, queue = {}, [folder]
+        while queue and folder not in came_from:
+            current = queue.pop(0)
+            for nxt in sorted(following.get(current, ())):
+                if nxt in group and nxt not in came_from:
+                    came_from[nxt] = current
+                    queue.append(nxt)
+        path, at = [], folder
+        while True:
+            path.append((came_from[at], at))
+            at = came_from[at]
+            if at == folder:
+                break
+        circles.append(list(reversed(path)))
+    return circles
+
+
+def circle_faults(uses):
+    """A fault per folder circle among `uses` (file, line, from folder, include)."""
+    edges = {}
+    for path, number, folder, included in uses:
+        edges.setdefault((folder, included.split("/", 1)[0]), []).append((path, number, included))
+    faults = []
+    for circle in folder_circles(edges):
+        names = " -> ".join([circle[0][0]] + [target for _, target in circle])
+        closing = "\n".join(f'  {path}:{number}: {source}/ includes "{included}"'
+                             for source, target in circle
+                             for path, number, included in [edges[(source, target)][0]])
+        faults.append(f"folder circle {names}; these includes close it (and perhaps others):\n{closing}")
+    return faults
 
 
 def read_link_table(path):
@@ -159,19 +218,22 @@ def main():
                            os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
     readme = os.path.join(root, "README.md")
     rules = read_rules(readme)
+    uses = list(includes_between_folders(root))
     faults = [f'{path}:{number}: {folder}/ may not include "{included}"'
-              for path, number, folder, included in includes_between_folders(root)
-              if not allowed(rules, folder, included)]
+              for path, number, folder, included in uses if not allowed(rules, folder, included)]
+    circles = circle_faults([use for use in uses if allowed(rules, use[2], use[3])])
     table_faults = library_table_faults(readme, sys.argv[2]) if len(sys.argv) > 2 else []
-    for fault in faults + table_faults:
+    for fault in faults + circles + table_faults:
         print(fault)
     if faults:
         print(f"check_includes: {len(faults)} include(s) outside the README's list")
+    if circles:
+        print(f"check_includes: {len(circles)} circle(s) of folders; each folder includes only those below it")
     if table_faults:
         print(f"check_includes: {len(table_faults)} difference(s) between the README's library table and CMake")
-    if faults or table_faults:
+    if faults or circles or table_faults:
         return 1
-    print("check_includes: every include between folders is on the README's list" +
+    print("check_includes: every include between folders is on the README's list, in no circle" +
           (", and the library table says what CMake links" if len(sys.argv) > 2 else ""))
     return 0
 

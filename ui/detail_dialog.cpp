@@ -63,9 +63,9 @@ BOOL CDetailDlg::OnInitDialog() {
   graphicsStatic_.SetFont(boldFont_.get(), TRUE);
   memoryStatic_.SetFont(boldFont_.get(), TRUE);
 
-  cpuStatic_.SetWindowText(environment_.cpuName.c_str());
-  graphicsStatic_.SetWindowText(environment_.graphicsName.c_str());
-  memoryStatic_.SetWindowText(environment_.vramText.c_str());
+  cpuStatic_.SetText(environment_.cpuName.c_str());
+  graphicsStatic_.SetText(environment_.graphicsName.c_str());
+  memoryStatic_.SetText(environment_.vramText.c_str());
   cpuText_ = environment_.cpuName;
   UpdateData(FALSE);
 

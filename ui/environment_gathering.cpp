@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/os_probes.h"
+#include "trace/judge_log.h"
 #include "ui/memory_figures.h"
 
 namespace {
@@ -18,10 +18,7 @@ const EnvironmentProbes kPlatformProbes = {FindWindowDisplayDevice, GetRegistryV
 // DirectDraw's when the registry has none; empty when neither knows.
 std::string VideoMemoryText(int registryMegabytes, int directDrawMegabytes) {
   const int megabytes = registryMegabytes ? registryMegabytes : directDrawMegabytes;
-  if (megabytes <= 0) return std::string();
-  char text[32];
-  ::wsprintfA(text, "%d MB", megabytes);
-  return text;
+  return megabytes > 0 ? FormatMemoryText(megabytes) : std::string();
 }
 
 }  // namespace

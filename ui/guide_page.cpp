@@ -18,17 +18,22 @@ bool Started(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; 
 
 }  // namespace
 
-std::wstring ProgramFolder(size_t bufferSize) {
-  std::vector<wchar_t> path(bufferSize + 1, L'\0');
-  const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(bufferSize));
-  const std::wstring whole(path.data(), length < bufferSize ? length : bufferSize);
+std::wstring ProgramFolder() {
+  // A path that fills the buffer may have been cut: read it again with more room.
+  std::vector<wchar_t> path(MAX_PATH, L'\0');
+  DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  while (length >= path.size() && path.size() < 32768) {
+    path.assign(path.size() * 2, L'\0');
+    length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  }
+  const std::wstring whole(path.data(), length < path.size() ? length : 0);
   const size_t cut = whole.rfind(L'\\');
   return cut == std::wstring::npos ? whole : whole.substr(0, cut);
 }
 
 void OpenGuidePage(HWND owner, const char* page) {
   if (!page) return;
-  const std::wstring target = ProgramFolder(256) + WideFromCp932(page);
+  const std::wstring target = ProgramFolder() + WideFromCp932(page);
   // The pages were written for Internet Explorer; a folder with blanks
   // (Program Files) needs the quotes to reach it as one argument.
   const std::wstring quoted = L"\"" + target + L"\"";

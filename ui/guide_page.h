@@ -1,12 +1,12 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
-// The program file's folder, cut at its last backslash; `bufferSize` is the
-// most UTF-16 units of the program's path that are read.
-std::wstring ProgramFolder(size_t bufferSize);
-
-#include <windows.h>
+// The program file's folder, cut at its last backslash. The whole path is
+// read, however long: a path cut short would name another folder.
+std::wstring ProgramFolder();
 
 // Opens a guide page below the program folder; `page` (code page 932)
 // starts with a backslash. Internet Explorer first, then the browser that

@@ -71,8 +71,6 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   CPictureDialog::OnInitDialog();
   dwm_.DisableComposition();
 
-  moduleFolder_ = ProgramFolder(260);
-
   FitClientToBackground(m_hWnd, kMainSize.width(), kMainSize.height());
 
   const HINSTANCE module = AfxGetInstanceHandle();
@@ -107,7 +105,7 @@ BOOL CwznCheckerDlg2::OnInitDialog() {
   PlaceStatics();
   SetTabOrder(m_hWnd, kTabOrder, std::size(kTabOrder));
   SetDisplayCheckWindows(m_hWnd, GetDlgItem(IDC_VIDEO_WINDOW));
-  SetWindowText(MAIN_WINDOW_TITLE);
+  SetText(MAIN_WINDOW_TITLE);
   // Enter and Space start the check from the first moment.
   GotoDlgCtrl(startButton_.m_hWnd);
   return FALSE;

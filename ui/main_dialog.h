@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "app/dwm_control.h"
+#include "system/dwm_control.h"
 #include "ui/environment_info.h"
 #include "ui/verdict.h"
 #include "ui/widgets/gdi_owners.h"
@@ -50,7 +50,6 @@ class CwznCheckerDlg2 : public CPictureDialog {
   void PlaceStatics();
   void FocusFirstResultButton();
 
-  std::wstring moduleFolder_;
   EnvironmentInfo environment_;
   int retriesLeft_ = 0;
   UINT_PTR checkTimer_ = 0;

@@ -1,5 +1,5 @@
 // Saving the report of the last check.
-#include "app/version_info.h"
+#include "system/version_info.h"
 #include "ui/main_dialog.h"
 #include "ui/replace_file.h"
 #include "ui/report_save_dialog.h"

@@ -8,9 +8,9 @@ void DDX_Text(CDataExchange* exchange, int controlId, std::string& value) {
   control.Attach(exchange->dialog->GetDlgItem(controlId));
   if (!control.m_hWnd) return;
   if (exchange->saveAndValidate) {
-    value = control.GetWindowText();
+    value = control.GetText();
   } else {
-    control.SetWindowText(value.c_str());
+    control.SetText(value.c_str());
   }
   control.Detach();
 }

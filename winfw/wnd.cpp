@@ -2,9 +2,9 @@
 
 #include "text/wide_text.h"
 
-void CWnd::SetWindowText(const char* text) const { ::SetWindowTextW(m_hWnd, WideFromCp932(text).c_str()); }
+void CWnd::SetText(const char* text) const { ::SetWindowTextW(m_hWnd, WideFromCp932(text).c_str()); }
 
-std::string CWnd::GetWindowText() const {
+std::string CWnd::GetText() const {
   const int length = ::GetWindowTextLengthW(m_hWnd);
   if (length <= 0) return std::string();
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');

@@ -27,8 +27,8 @@ class CWnd {
   BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
   // Texts are code page 932 on both sides; the window holds UTF-16.
-  void SetWindowText(const char* text) const;
-  std::string GetWindowText() const;
+  void SetText(const char* text) const;
+  std::string GetText() const;
   void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
   void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
   BOOL SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) const {
@@ -37,11 +37,12 @@ class CWnd {
   BOOL MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE) const {
     return ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
   }
-  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+  // Sent to the window as a Unicode window: a text it carries is UTF-16.
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
   }
   void SetFont(HFONT font, BOOL redraw = TRUE) const {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
   }
   BOOL GetClientRect(RECT* rect) const { return ::GetClientRect(m_hWnd, rect); }
   BOOL GetWindowRect(RECT* rect) const { return ::GetWindowRect(m_hWnd, rect); }

@@ -1,6 +1,7 @@
 """Injects includes the README's list forbids into a copy of the sources and
 makes sure tools/check_includes.py fails on each, naming file and include;
-then puts the README's library table and CMake's link table at odds and
+plants circles of folders that the list allows and makes sure it fails
+naming the files that close them; then puts the README's library table and CMake's link table at odds and
 makes sure it fails naming the row to write.
 
 Usage: check_includes_selftest.py [source root [build tree's link_table.txt]]"""
@@ -19,19 +20,32 @@ LINK_TABLE = sys.argv[2] if len(sys.argv) > 2 else None
 # (what it pins, file that gets the include, include it gets)
 BAD_INCLUDES = [
     ("logic includes a dialog", "judge/judge_flow.cpp", "ui/main_dialog.h"),
-    ("copp may reach only the log of judge/", "copp/copp_messages.cpp", "judge/judge_flow.h"),
-    ("ui may reach only two headers of app/", "ui/verdict.cpp", "app/checker_app.h"),
+    ("copp reaches nothing of judge/", "copp/copp_messages.cpp", "judge/judge_flow.h"),
+    ("ui reaches nothing of app/", "ui/verdict.cpp", "app/checker_app.h"),
     ("the base includes nothing above it", "handles/message_box.cpp", "probe/os_probes.h"),
     ("the product never includes tests", "probe/os_probes.cpp", "tests/support/trace_capture.h"),
     ("tools build on the product, never on tests", "tools/page_reader/page_reader.cpp", "tests/support/trace_capture.h"),
+]
+
+# (what it pins, README rule replaced, file that gets the include, include
+# it gets, what the check must print): a circle of folders, each include
+# on the list, still fails, and the files that close it are named.
+CIRCLES = [
+    ("the base and the text include each other", ("handles      -> text\n", "handles      -> text\ntext         -> handles\n"),
+     "text/cp932_text.cpp", "handles/owner.h",
+     ["folder circle handles -> text -> handles", 'handles/message_box.cpp:3: handles/ includes "text/wide_text.h"',
+      'text/cp932_text.cpp:1: text/ includes "handles/owner.h"']),
+    ("a circle the log would close through ui", ("judge        -> copp probe trace\n", "judge        -> copp probe trace\ntrace        -> ui\n"),
+     "trace/judge_log.cpp", "ui/verdict.h",
+     ["folder circle copp -> trace -> ui -> copp", 'trace/judge_log.cpp:1: trace/ includes "ui/verdict.h"']),
 ]
 
 WINFW_MAIN_NOTE = "`WinMain`, in an object library so that every program linking it gets it"
 # (what it pins, README text replaced, link table text replaced ("" appends),
 # what the check must print)
 TABLE_CASES = [
-    ("a library the table lacks", ("| `dwm_control` | `app/` | `handles` |\n", ""), None,
-     "no row for `dwm_control`; add this row:\n| `dwm_control` | `app/` | `handles` |\n"),
+    ("a library the table lacks", ("| `dwm_control` | `system/` | `handles` |\n", ""), None,
+     "no row for `dwm_control`; add this row:\n| `dwm_control` | `system/` | `handles` |\n"),
     ("a library another branch adds to CMake", None,
      ("", "notice\tSTATIC_LIBRARY\thandles/\tlibnotice.a\thandles,project_options,user32\n"),
      "no row for `notice`; add this row:\n| `notice` | `handles/` | `handles` |\n"),
@@ -87,6 +101,29 @@ def table_failures(copy, temp):
     return failures
 
 
+def circle_failures(copy):
+    failures = []
+    readme = os.path.join(copy, "README.md")
+    for what, rule, file, include, expected in CIRCLES:
+        path = os.path.join(copy, file)
+        with open(readme, encoding="utf-8") as f:
+            original_readme = f.read()
+        with open(path, encoding="utf-8") as f:
+            original = f.read()
+        if not edited(readme, rule, readme):
+            failures.append(f"{what}: the rule to change is gone; update the case")
+            continue
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(f'#include "{include}"\n' + original)
+        code, output = run_check(copy)
+        for name, text in ((path, original), (readme, original_readme)):
+            with open(name, "w", encoding="utf-8") as f:
+                f.write(text)
+        if code == 0 or "may not include" in output or any(line not in output for line in expected):
+            failures.append(f"{what}: expected\n" + "\n".join(expected) + f"\nin:\n{output}")
+    return failures
+
+
 def main():
     failures = []
     with tempfile.TemporaryDirectory() as temp:
@@ -106,11 +143,12 @@ def main():
                 f.write(original)
             if code == 0 or f'{file}:1: ' not in output or f'"{include}"' not in output:
                 failures.append(f"{what}: {file} including {include} was not named:\n{output}")
+        failures += circle_failures(copy)
         if LINK_TABLE:
             failures += table_failures(copy, temp)
     for failure in failures:
         print(failure)
-    cases = len(BAD_INCLUDES) + 1 + (len(TABLE_CASES) + 1 if LINK_TABLE else 0)
+    cases = len(BAD_INCLUDES) + len(CIRCLES) + 1 + (len(TABLE_CASES) + 1 if LINK_TABLE else 0)
     print(f"check_includes_selftest: {cases - len(failures)} of {cases} cases as expected")
     return 1 if failures else 0
 

@@ -26,3 +26,12 @@ class CoppFixture : public ::testing::Test {
 
   SimCoppRenderer* renderer_ = nullptr;
 };
+
+// The same with the session open before each test.
+class OpenCoppFixture : public CoppFixture {
+ protected:
+  void SetUp() override {
+    CoppFixture::SetUp();
+    ASSERT_EQ(kCoppOk, Open());
+  }
+};

@@ -10,12 +10,8 @@
 
 namespace {
 
-class CoppMessagesTest : public CoppFixture {
+class CoppMessagesTest : public OpenCoppFixture {
  protected:
-  void SetUp() override {
-    CoppFixture::SetUp();
-    ASSERT_EQ(kCoppOk, Open());
-  }
   HRESULT AskBus(BYTE* buffer, uint32_t* length) {
     return CoppStatusRequest(DXVA_COPPQueryBusData, nullptr, 0, buffer, length);
   }

@@ -100,13 +100,7 @@ TEST(CoppNames, CgmsaLevels) {
   ExpectNames(TraceCgmsaLevelName, rows);
 }
 
-class CoppQueriesTest : public CoppFixture {
- protected:
-  void SetUp() override {
-    CoppFixture::SetUp();
-    ASSERT_EQ(kCoppOk, Open());
-  }
-};
+using CoppQueriesTest = OpenCoppFixture;
 
 TEST_F(CoppQueriesTest, EachQueryWritesValueLineAndNames) {
   Scenario().busType = 0x80000003;

@@ -34,7 +34,7 @@ std::vector<std::string> WmiTexts(const wchar_t* className, const wchar_t* prope
       VariantInit(&value);
       const bool text = SUCCEEDED(row->Get(property, 0, &value, nullptr, nullptr)) &&
                         SUCCEEDED(VariantChangeType(&value, &value, 0, VT_BSTR));
-      texts.push_back(text ? Cp932FromWide(V_BSTR(&value)) : std::string());
+      texts.push_back(text ? Cp932MarkingLoss(V_BSTR(&value)) : std::string());
       VariantClear(&value);
     }
   }

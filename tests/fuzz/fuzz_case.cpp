@@ -55,6 +55,12 @@ void FuzzCase::Break(const char* format, ...) {
 
 void RegisterFuzzGuard(const GuardedBuffer* buffer) { Guards().push_back(buffer); }
 
+bool MakeFuzzGuard(GuardedBuffer** buffer, size_t size) {
+  *buffer = new GuardedBuffer(size);
+  RegisterFuzzGuard(*buffer);
+  return (*buffer)->ok();
+}
+
 bool IsFuzzGuard(const void* address) {
   if (GuardedHeapIsGuard(address)) return true;
   for (const GuardedBuffer* buffer : Guards()) {

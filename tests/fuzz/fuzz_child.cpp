@@ -81,7 +81,7 @@ int RunFuzzChild(const FuzzOptions& options) {
     target->run(fuzzCase);
     g_slot->nextCase = i + 1;
   }
-  target->tearDown();
+  if (target->tearDown) target->tearDown();
   InterlockedExchange(&g_slot->state, FuzzSlot::kDone);
   return 0;
 }

@@ -43,7 +43,7 @@ struct FuzzTarget {
   // Once per child process, before its first case; false ends the child.
   bool (*setUp)();
   void (*run)(FuzzCase& fuzzCase);
-  void (*tearDown)();
+  void (*tearDown)();  // null when there is nothing to undo
 };
 
 extern const FuzzTarget kCertificateTarget;
@@ -63,6 +63,9 @@ size_t FullRunTargetCount();
 
 // Guard pages the fault handler counts as ours besides the guarded heap's.
 void RegisterFuzzGuard(const GuardedBuffer* buffer);
+// Makes `*buffer`, `size` bytes between guard pages for the rest of the
+// child, and registers it; false when it could not be made.
+bool MakeFuzzGuard(GuardedBuffer** buffer, size_t size);
 bool IsFuzzGuard(const void* address);
 
 // Writes `size` bytes to "<folder>\<kind>-<target>-<case>.bin"; false when it cannot.

@@ -10,14 +10,7 @@ namespace {
 GuardedBuffer* g_buffer = nullptr;
 volatile unsigned char g_sink = 0;
 
-bool SetUp() {
-  static GuardedBuffer buffer(64);
-  g_buffer = &buffer;
-  RegisterFuzzGuard(&buffer);
-  return buffer.ok();
-}
-
-void TearDown() {}
+bool SetUp() { return MakeFuzzGuard(&g_buffer, 64); }
 
 void Run(FuzzCase& fuzzCase) {
   const unsigned char input[5] = {'i', 'n', 'p', 'u', 't'};
@@ -41,4 +34,4 @@ void Run(FuzzCase& fuzzCase) {
 
 }  // namespace
 
-const FuzzTarget kGuardCheckTarget = {"guard_check", SetUp, Run, TearDown};
+const FuzzTarget kGuardCheckTarget = {"guard_check", SetUp, Run, nullptr};

@@ -59,17 +59,9 @@ void RunRegistry(FuzzCase& fuzzCase, const Plan& plan) {
 }
 
 bool SetUp() {
-  static GuardedBuffer value(64);
-  static GuardedBuffer record(sizeof(DISPLAY_DEVICEA));
-  g_value = &value;
-  g_record = &record;
-  RegisterFuzzGuard(&value);
-  RegisterFuzzGuard(&record);
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &g_key,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  return value.ok() && record.ok();
+  return MakeFuzzGuard(&g_value, 64) && MakeFuzzGuard(&g_record, sizeof(DISPLAY_DEVICEA)) &&
+         RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &g_key,
+                         nullptr) == ERROR_SUCCESS;
 }
 
 void TearDown() {

@@ -69,22 +69,19 @@ bool ImportSessionKey(HCRYPTPROV provider, const BYTE key[16], HCRYPTKEY* handle
 }
 
 bool SetUp() {
-  static GuardedBuffer record(sizeof(AMCOPPStatusOutput));
-  static GuardedBuffer request(4096);
-  static GuardedBuffer status(8192);
-  g_record = &record;
-  g_request = &request;
-  g_status = &status;
-  for (const GuardedBuffer* buffer : {g_record, g_request, g_status}) RegisterFuzzGuard(buffer);
+  if (!MakeFuzzGuard(&g_record, sizeof(AMCOPPStatusOutput)) || !MakeFuzzGuard(&g_request, 4096) ||
+      !MakeFuzzGuard(&g_status, 8192))
+    return false;
   const BYTE key[16] = {0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
                         0xAB, 0xF7, 0x15, 0x88, 0x09, 0xCF, 0x4F, 0x3C};
   CoppSession& s = g_coppSession;
-  if (!CryptAcquireContextA(s.m_hProv.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) return false;
+  if (!CryptAcquireContextA(s.m_hProv.put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
+    return false;
   if (!ImportSessionKey(s.m_hProv.get(), key, s.m_hAesKey.put()) || !g_peer.SetKey(key)) return false;
   s.m_pCOPP = &g_peer;
   // Close below the wrap, so that every child crosses it within its first cases.
   s.m_uStatusSeq = 0xFFFFFFF0u;
-  return record.ok() && request.ok() && status.ok();
+  return true;
 }
 
 void TearDown() {

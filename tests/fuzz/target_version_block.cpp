@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/version_info.h"
+#include "system/version_info.h"
 #include "tests/fuzz/fuzz_mutate.h"
 #include "tests/fuzz/fuzz_target.h"
 #include "tests/fuzz/guarded_heap.h"
@@ -56,9 +56,7 @@ FuzzBytes BlockOf(const FuzzBytes& resource, size_t size) {
 size_t PlatformSize(size_t resourceSize) { return resourceSize * 2 + 4; }
 
 bool SetUp() {
-  static GuardedBuffer block(kMaxBlock);
-  g_block = &block;
-  RegisterFuzzGuard(&block);
+  if (!MakeFuzzGuard(&g_block, kMaxBlock)) return false;
   char path[MAX_PATH] = {};
   if (!GetModuleFileNameA(nullptr, path, sizeof(path))) return false;
   DWORD handle = 0;
@@ -70,10 +68,8 @@ bool SetUp() {
   g_resource.assign(whole.begin(), whole.begin() + length);
   const CVersionInfo info(path);
   for (int i = 0; i < CVersionInfo::kFieldCount; ++i) g_fields.push_back(info.GetField(i));
-  return block.ok() && !g_fields[CVersionInfo::kFileVersion].empty();
+  return !g_fields[CVersionInfo::kFileVersion].empty();
 }
-
-void TearDown() {}
 
 void Run(FuzzCase& fuzzCase) {
   FuzzRandom& random = fuzzCase.random();
@@ -154,4 +150,4 @@ void Run(FuzzCase& fuzzCase) {
 
 }  // namespace
 
-const FuzzTarget kVersionBlockTarget = {"version_block", SetUp, Run, TearDown};
+const FuzzTarget kVersionBlockTarget = {"version_block", SetUp, Run, nullptr};

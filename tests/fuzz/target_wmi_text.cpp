@@ -171,14 +171,7 @@ void RunPnp(FuzzCase& fuzzCase, FuzzRandom& random) {
   if (nullMatch) fuzzCase.Break("a null PNPDeviceID matched");
 }
 
-bool SetUp() {
-  static GuardedBuffer bstr(8192);
-  g_bstr = &bstr;
-  RegisterFuzzGuard(&bstr);
-  return bstr.ok();
-}
-
-void TearDown() {}
+bool SetUp() { return MakeFuzzGuard(&g_bstr, 8192); }
 
 void Run(FuzzCase& fuzzCase) {
   FuzzRandom& random = fuzzCase.random();
@@ -196,4 +189,4 @@ void Run(FuzzCase& fuzzCase) {
 
 }  // namespace
 
-const FuzzTarget kWmiTextTarget = {"wmi_text", SetUp, Run, TearDown};
+const FuzzTarget kWmiTextTarget = {"wmi_text", SetUp, Run, nullptr};

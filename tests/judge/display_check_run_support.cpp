@@ -2,7 +2,7 @@
 
 #include "copp/copp_session.h"
 #include "copp/renderer_graph_state.h"
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 namespace {
 

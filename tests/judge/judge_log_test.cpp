@@ -1,4 +1,4 @@
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 #include <gtest/gtest.h>
 

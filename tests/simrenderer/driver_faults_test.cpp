@@ -17,12 +17,8 @@ namespace {
 
 // The n-th request fault, met by the real client: only the n-th request is
 // touched, and each kind reaches the client the way a driver would send it.
-class NthStatusFault : public CoppFixture {
+class NthStatusFault : public OpenCoppFixture {
  protected:
-  void SetUp() override {
-    CoppFixture::SetUp();
-    ASSERT_EQ(kCoppOk, Open());
-  }
   HRESULT AskBus(DXVA_COPPStatusData* answer, uint32_t* length) {
     *answer = {};
     *length = sizeof(*answer);

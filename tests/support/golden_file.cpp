@@ -36,12 +36,12 @@ std::wstring WideFromUtf8(const std::string& text) {
 // A character code page 932 lacks must not turn into a '?' that a test then expects.
 std::string Cp932FromUtf8(const std::string& text) {
   const std::wstring wide = WideFromUtf8(text);
-  return Cp932FromWide(wide.c_str());
+  return Cp932MarkingLoss(wide.c_str());
 }
 
 }  // namespace
 
-std::string Cp932FromWide(const wchar_t* text) {
+std::string Cp932MarkingLoss(const wchar_t* text) {
   const int size = WideCharToMultiByte(932, 0, text, -1, nullptr, 0, nullptr, nullptr);
   if (size <= 1) return std::string();
   std::string out(size, '\0');

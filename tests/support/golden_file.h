@@ -21,4 +21,6 @@ struct GoldenRect {
 std::map<std::string, GoldenRect> GoldenRects(const std::string& name);
 
 // Code page 932 text from the system, for values the tests read themselves.
-std::string Cp932FromWide(const wchar_t* text);
+// Unlike the program's conversion, text that code page 932 cannot hold comes
+// back marked "<not code page 932: ...>", never with a '?' a test then expects.
+std::string Cp932MarkingLoss(const wchar_t* text);

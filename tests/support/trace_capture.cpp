@@ -1,6 +1,6 @@
 #include "tests/support/trace_capture.h"
 
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 namespace {
 

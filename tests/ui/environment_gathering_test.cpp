@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "judge/judge_log.h"
+#include "trace/judge_log.h"
 
 namespace {
 

@@ -108,27 +108,29 @@ class ReportFileTest : public ::testing::Test {
     return false;
   }
 
+  // The folder holds the report alone, with `text`, and `boxes` boxes were shown.
+  void ExpectTheReportAlone(const std::string& text, int boxes) {
+    EXPECT_EQ(text, ReadAll(Target()));
+    EXPECT_EQ(std::vector<std::wstring>{L"qorChekerLog.txt"}, NamesIn(folder_));
+    EXPECT_EQ(boxes, g_seen.calls);
+  }
+  std::wstring Target() const { return folder_ + L"\\qorChekerLog.txt"; }
+
   std::wstring folder_;
   MessageBoxFunction previousBox_ = nullptr;
 };
 
 TEST_F(ReportFileTest, ANewFileHoldsExactlyTheTextAndNothingElseIsLeft) {
-  const std::wstring target = folder_ + L"\\qorChekerLog.txt";
   const char bytes[] = "bytes \x81\x40 with a zero\0 inside";
   const std::string text(bytes, sizeof(bytes) - 1);
-  ASSERT_TRUE(Save(target, text));
-  EXPECT_EQ(text, ReadAll(target));
-  EXPECT_EQ(std::vector<std::wstring>{L"qorChekerLog.txt"}, NamesIn(folder_));
-  EXPECT_EQ(0, g_seen.calls);
+  ASSERT_TRUE(Save(Target(), text));
+  ExpectTheReportAlone(text, 0);
 }
 
 TEST_F(ReportFileTest, SavingTwiceToTheSameNameReplacesTheFirstFile) {
-  const std::wstring target = folder_ + L"\\qorChekerLog.txt";
-  ASSERT_TRUE(Save(target, kSecond));
-  ASSERT_TRUE(Save(target, kFirst));  // shorter: nothing of the longer one may remain
-  EXPECT_EQ(kFirst, ReadAll(target));
-  EXPECT_EQ(std::vector<std::wstring>{L"qorChekerLog.txt"}, NamesIn(folder_));
-  EXPECT_EQ(0, g_seen.calls);
+  ASSERT_TRUE(Save(Target(), kSecond));
+  ASSERT_TRUE(Save(Target(), kFirst));  // shorter: nothing of the longer one may remain
+  ExpectTheReportAlone(kFirst, 0);
 }
 
 TEST_F(ReportFileTest, FolderAndFileNamesInAnyScriptAreKept) {
@@ -156,28 +158,23 @@ TEST_F(ReportFileTest, FolderAndFileNamesInAnyScriptAreKept) {
 }
 
 TEST_F(ReportFileTest, AReadOnlyTargetStaysAsItWasAndTheUserIsTold) {
-  const std::wstring target = folder_ + L"\\qorChekerLog.txt";
+  const std::wstring target = Target();
   ASSERT_TRUE(WriteAll(target, kFirst));
   ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(Save(target, kSecond));
-  EXPECT_EQ(kFirst, ReadAll(target));
+  ExpectTheReportAlone(kFirst, 1);
   EXPECT_NE(0u, ::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(std::vector<std::wstring>{L"qorChekerLog.txt"}, NamesIn(folder_));
-  EXPECT_EQ(1, g_seen.calls);
   EXPECT_NE(std::string::npos, g_seen.text.find(Ascii(target)));
 }
 
 TEST_F(ReportFileTest, AFileHeldOpenByAnotherProgramStaysAsItWas) {
-  const std::wstring target = folder_ + L"\\qorChekerLog.txt";
-  ASSERT_TRUE(WriteAll(target, kFirst));
+  ASSERT_TRUE(WriteAll(Target(), kFirst));
   HANDLE other =
-      ::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      ::CreateFileW(Target().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, other);
-  EXPECT_FALSE(Save(target, kSecond));
+  EXPECT_FALSE(Save(Target(), kSecond));
   ::CloseHandle(other);
-  EXPECT_EQ(kFirst, ReadAll(target));
-  EXPECT_EQ(std::vector<std::wstring>{L"qorChekerLog.txt"}, NamesIn(folder_));
-  EXPECT_EQ(1, g_seen.calls);
+  ExpectTheReportAlone(kFirst, 1);
 }
 
 TEST_F(ReportFileTest, PlacesThatCannotBeWrittenFailAndCreateNothing) {

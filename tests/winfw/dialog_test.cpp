@@ -74,7 +74,7 @@ class ScriptedDialog : public CDialog {
 
 TEST(CDialogTest, ModalLoopRunsInitTimerAndOkThenDestroysThroughTheOverride) {
   ScriptedDialog dialog([](ScriptedDialog* d) {
-    EXPECT_EQ(d->GetWindowText(), "");
+    EXPECT_EQ(d->GetText(), "");
     EXPECT_EQ(CWnd().GetSafeHwnd(), nullptr);
     char shown[64] = {};
     GetDlgItemTextA(d->m_hWnd, 1001, shown, sizeof(shown));

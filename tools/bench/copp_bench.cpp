@@ -1,29 +1,13 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "copp/copp_queries.h"
 #include "copp/copp_session.h"
-#include "judge/judge_log.h"
 #include "simdriver/sim_renderer.h"
-
-namespace {
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-double NowMs() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
+#include "tools/bench/bench_timing.h"
+#include "trace/judge_log.h"
 
 int main() {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

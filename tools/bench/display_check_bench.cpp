@@ -14,24 +14,13 @@
 #include "copp/copp_session.h"
 #include "copp/renderer_graph.h"
 #include "judge/display_check_run.h"
-#include "judge/judge_log.h"
 #include "probe/directdraw_probe.h"
 #include "probe/display_device.h"
 #include "probe/wmi_queries.h"
+#include "tools/bench/bench_timing.h"
+#include "trace/judge_log.h"
 
 namespace {
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 using ServerEntry = HRESULT(WINAPI*)();
 

@@ -64,7 +64,7 @@ HBRUSH CPictureDialog::OnCtlColor(HDC dc, HWND control, UINT) {
 
 void CPictureDialog::OnLButtonDown(UINT, POINT) {
   // The window has no caption: the whole background is its handle.
-  SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  Send(WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void CPictureDialog::OnDestroy() {

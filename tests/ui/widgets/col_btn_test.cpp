@@ -49,26 +49,20 @@ TEST(CColBtnTest, AStripThatIsNotThereLeavesTheButtonWithoutAPicture) {
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
-TEST(CColBtnTest, LeavingPutsTheArrowBackInsteadOfNoCursor) {
+// Leaving puts the arrow back rather than no cursor at all.
+TEST(CColBtnTest, EnabledButtonsShowTheHandAndDisabledOnesOrLeavingTheArrow) {
   ButtonHost host;
   CColBtn button;
   ASSERT_TRUE(button.SubclassDlgItem(1060, host.parent()));
   button.SetStateBitmap(9999, host.parent(), 1, nullptr, 0);
-  SetCursor(LoadCursorA(nullptr, IDC_HAND));
-  SendMessageA(host.button(), WM_MOUSELEAVE, 0, 0);
-  EXPECT_NE(GetCursor(), nullptr);
-  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
-}
-
-TEST(CColBtnTest, EnabledButtonsShowTheHandAndDisabledOnesTheArrow) {
-  ButtonHost host;
-  CColBtn button;
-  ASSERT_TRUE(button.SubclassDlgItem(1060, host.parent()));
-  button.SetStateBitmap(9999, host.parent(), 1, nullptr, 0);
-  SendMessageA(host.button(), WM_SETCURSOR, reinterpret_cast<WPARAM>(host.button()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+  SendMessageA(host.button(), WM_SETCURSOR, reinterpret_cast<WPARAM>(host.button()), overClient);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+  SendMessageA(host.button(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
   EnableWindow(host.button(), FALSE);
-  SendMessageA(host.button(), WM_SETCURSOR, reinterpret_cast<WPARAM>(host.button()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SetCursor(LoadCursorA(nullptr, IDC_HAND));
+  SendMessageA(host.button(), WM_SETCURSOR, reinterpret_cast<WPARAM>(host.button()), overClient);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 

@@ -1,4 +1,4 @@
-#include "app/dwm_control.h"
+#include "system/dwm_control.h"
 
 #include "handles/export_lookup.h"
 

@@ -1,4 +1,4 @@
-#include "app/version_info.h"
+#include "system/version_info.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

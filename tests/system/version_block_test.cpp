@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/version_info.h"
+#include "system/version_info.h"
 #include "tests/support/guarded_buffer.h"
 
 namespace {
