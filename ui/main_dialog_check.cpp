@@ -1,12 +1,12 @@
 // The start button and the timed display check of the main dialog.
 #include "handles/message_box.h"
 #include "judge/display_check_run.h"
+#include "probe/os_probes.h"
 #include "res/program_names.h"
 #include "res/resource_ids.h"
 #include "ui/check_time.h"
 #include "ui/environment_gathering.h"
 #include "ui/own_part_fault_text.h"
-#include "probe/os_probes.h"
 #include "ui/main_dialog.h"
 #include "ui/string_resource.h"
 #include "winfw/win_app.h"
@@ -21,8 +21,8 @@ const int kRetries = 3;
 }  // namespace
 
 void CwznCheckerDlg2::OnStartCheck() {
-  // One check at a time: a box that a run shows keeps the window working
-  // underneath, and a second start from there would share the one graph.
+  // One check at a time: the start button stays pressable until the timed
+  // run begins, and a second start would share the one graph.
   if (checkRunning_) return;
   // Protected output never reaches a remote session's screen: any verdict
   // there would blame the graphics for the connection.
