@@ -42,18 +42,6 @@ TEST(FindCertificateElement, Positions) {
   }
 }
 
-TEST(FindCertificateElement, ExponentClosingAtLastByteIsNotFound) {
-  const std::string text = "<Exponent>AQAB</Exponent>";
-  size_t offset = 0, length = 0;
-  EXPECT_FALSE(FindCertificateElement(reinterpret_cast<const BYTE*>(text.data()), text.size(), "<Exponent>",
-                                      "</Exponent>", &offset, &length));
-  const std::string longer = text + "\n";
-  EXPECT_TRUE(FindCertificateElement(reinterpret_cast<const BYTE*>(longer.data()), longer.size(),
-                                     "<Exponent>", "</Exponent>", &offset, &length));
-  EXPECT_EQ(10u, offset);
-  EXPECT_EQ(4u, length);
-}
-
 using CoppCertificateTest = CoppFixture;
 
 std::string Base64OfLength(size_t n, char fill = '\x5a') {

@@ -29,10 +29,6 @@ class AesKey {
     memcpy(blob.bytes, kKey, 16);
     CryptImportKey(provider_.get(), reinterpret_cast<BYTE*>(&blob), sizeof(blob), 0, 0, key_.put());
   }
-  ~AesKey() {
-    key_.reset();
-    provider_.reset();
-  }
   HCRYPTKEY get() const { return key_.get(); }
 
  private:

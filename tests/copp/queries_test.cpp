@@ -27,19 +27,15 @@ void ExpectNames(void (*writer)(uint32_t), const std::vector<NameRow>& rows) {
 }
 
 TEST(CoppNames, BusTypes) {
-  ExpectNames(TraceBusTypeName, {{0, {"COPP_BusType_Unknown"}},
-                                 {1, {"COPP_BusType_PCI"}},
-                                 {2, {"COPP_BusType_PCIX"}},
-                                 {3, {"COPP_BusType_PCIExpress"}},
-                                 {4, {"COPP_BusType_AGP"}},
-                                 {0x80000000, {"COPP_BusType_Unknown(Integrated)"}},
-                                 {0x80000001, {"COPP_BusType_PCI(Integrated)"}},
-                                 {0x80000002, {"COPP_BusType_PCIX(Integrated)"}},
-                                 {0x80000003, {"COPP_BusType_PCIExpress(Integrated)"}},
-                                 {0x80000004, {"COPP_BusType_AGP(Integrated)"}},
-                                 {5, {}},
-                                 {0x80000005, {}},
-                                 {0xFFFFFFFF, {}}});
+  const char* const names[] = {"Unknown", "PCI", "PCIX", "PCIExpress", "AGP"};
+  std::vector<NameRow> rows;
+  for (uint32_t i = 0; i < 5; ++i) {
+    const std::string name = std::string("COPP_BusType_") + names[i];
+    rows.push_back({i, {name}});
+    rows.push_back({0x80000000u + i, {name + "(Integrated)"}});
+  }
+  for (uint32_t v : {5u, 0x80000005u, 0xFFFFFFFFu}) rows.push_back({v, {}});
+  ExpectNames(TraceBusTypeName, rows);
 }
 
 TEST(CoppNames, ConnectorTypes) {

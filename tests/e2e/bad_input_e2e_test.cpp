@@ -22,19 +22,13 @@ struct SaveTarget {
   bool typed;  // on the real keyboard; otherwise put into the field by a message
 };
 
-std::string LongFolder(const std::string& base, int depth) {
-  std::string folder = base;
-  for (int i = 0; i < depth; ++i) folder += "\\solario-long-path-part-" + std::to_string(i);
-  return folder;
-}
-
 std::vector<SaveTarget> SaveTargets() {
   const std::string temp = TempFolder();
   // 表 is 0x95 0x5C and ソ is 0x83 0x5C: a trail byte that is a backslash.
   const std::string cp932Folder = temp + "表示ソ";
-  std::vector<std::string> longFolders;
-  for (int depth = 1; depth <= 12; ++depth) longFolders.push_back(LongFolder(temp + "solario-long", depth));
-  longFolders.insert(longFolders.begin(), temp + "solario-long");
+  std::vector<std::string> longFolders = {temp + "solario-long"};
+  for (int i = 0; i < 12; ++i)
+    longFolders.push_back(longFolders.back() + "\\solario-long-path-part-" + std::to_string(i));
   return {
       {"missing_folder", {}, temp + "solario-no-such-folder\\report.txt", false, true},
       {"name_of_a_folder", {temp + "solario-a-folder.txt"}, temp + "solario-a-folder.txt", false, true},

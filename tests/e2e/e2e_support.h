@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "res/resource_ids.h"
@@ -69,20 +70,25 @@ inline void ExpectPicture(HWND window, int bitmapId, int x, int y, int width, in
   EXPECT_EQ(differences, 0) << "picture " << bitmapId << " at " << x << "," << y;
 }
 
-// The lowest row of a client rectangle, counted from its top, in which the
-// window shows something other than the page's background picture: the
-// bottom of the text painted there. -1 when nothing is.
-inline int LowestInkRow(HWND window, int backgroundId, const RECT& area) {
+// The box around what a window shows in `area` other than the page's
+// background picture: its text. Empty when nothing is there.
+inline RECT InkBox(HWND window, int backgroundId, const RECT& area) {
   const Pixels page = LoadPictureResource(kProgram, backgroundId);
   const Pixels shown = CaptureClient(window, area);
-  if (page.width < area.right || page.height < area.bottom || shown.width == 0) return -2;
-  int lowest = -1;
+  RECT box = {area.right, area.bottom, area.left, area.top};
   for (int y = 0; y < shown.height; ++y) {
     for (int x = 0; x < shown.width; ++x) {
-      if (shown.At(x, y) != page.At(area.left + x, area.top + y)) lowest = y;
+      if (shown.At(x, y) == page.At(area.left + x, area.top + y)) continue;
+      box = {std::min<LONG>(box.left, area.left + x), std::min<LONG>(box.top, area.top + y),
+             std::max<LONG>(box.right, area.left + x + 1), std::max<LONG>(box.bottom, area.top + y + 1)};
     }
   }
-  return lowest;
+  return box;
+}
+
+// The lowest row of `area`, counted from its top, that shows ink; -1 when none does.
+inline int LowestInkRow(HWND window, int backgroundId, const RECT& area) {
+  return InkBox(window, backgroundId, area).bottom - area.top - 1;
 }
 
 // The left part of the display message's static (198, 314, 260 x 30), where

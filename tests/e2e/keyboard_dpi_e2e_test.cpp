@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -140,22 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    IDC_SHOW_DETAILS,
                                    {IDC_OPEN_SOLUTION, IDC_SAVE_REPORT, IDC_EXIT, IDC_SHOW_DETAILS}}),
     [](const ::testing::TestParamInfo<KeyboardCase>& info) { return std::string(info.param.name); });
-
-// The box around what a window shows in `area` other than the page's
-// background picture: its text. Empty when nothing is there.
-RECT InkBox(HWND window, int backgroundId, const RECT& area) {
-  const Pixels page = LoadPictureResource(kProgram, backgroundId);
-  const Pixels shown = CaptureClient(window, area);
-  RECT box = {area.right, area.bottom, area.left, area.top};
-  for (int y = 0; y < shown.height; ++y) {
-    for (int x = 0; x < shown.width; ++x) {
-      if (shown.At(x, y) == page.At(area.left + x, area.top + y)) continue;
-      box = {std::min<LONG>(box.left, area.left + x), std::min<LONG>(box.top, area.top + y),
-             std::max<LONG>(box.right, area.left + x + 1), std::max<LONG>(box.bottom, area.top + y + 1)};
-    }
-  }
-  return box;
-}
 
 class ScreenDpiTest : public CheckerAppTest, public ::testing::WithParamInterface<const char*> {
  protected:

@@ -4,22 +4,27 @@
 
 namespace {
 
-const char kOverrides[] = "Software\\Wine\\DllOverrides";
+const char kDesktopKey[] = "Control Panel\\Desktop";
+
+// Sets a value under HKEY_CURRENT_USER; a null `data` deletes it.
+void SetUserValue(const char* subKey, const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  if (data) {
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  } else {
+    RegDeleteValueA(key, name);
+  }
+  RegCloseKey(key);
+}
 
 // The browser ShellExecute finds first is the one in the system folder; Wine
 // prefers its builtin there unless told to take the file as it is.
 void SetBrowserOverride(bool native) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS) {
-    return;
-  }
-  if (native) {
-    RegSetValueExA(key, "iexplore.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>("native"), 7);
-  } else {
-    RegDeleteValueA(key, "iexplore.exe");
-  }
-  RegCloseKey(key);
+  SetUserValue("Software\\Wine\\DllOverrides", "iexplore.exe", REG_SZ, native ? "native" : nullptr, 7);
 }
 
 // The default values that make a program open .htm files; a fresh prefix
@@ -99,14 +104,7 @@ bool ScopedBrowserRecorder::WaitForRecord(DWORD timeoutMs) const {
 
 ScopedWindowsVersion::ScopedWindowsVersion(const char* exeName, const char* version)
     : key_(std::string("Software\\Wine\\AppDefaults\\") + exeName) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS) {
-    return;
-  }
-  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                 static_cast<DWORD>(lstrlenA(version) + 1));
-  RegCloseKey(key);
+  SetUserValue(key_.c_str(), "Version", REG_SZ, version, static_cast<DWORD>(lstrlenA(version) + 1));
 }
 
 ScopedWindowsVersion::~ScopedWindowsVersion() { RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str()); }
@@ -122,30 +120,13 @@ ScopedProgramCopy::~ScopedProgramCopy() {
   RemoveDirectoryA(folder_.c_str());
 }
 
-namespace {
-const char kDesktopKey[] = "Control Panel\\Desktop";
-}  // namespace
-
 ScopedScreenDpi::ScopedScreenDpi(DWORD dpi) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
-    return;
-  }
   DWORD size = sizeof(previous_);
-  hadValue_ = RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
-              ERROR_SUCCESS;
-  RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
-  RegCloseKey(key);
+  hadValue_ = RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", RRF_RT_REG_DWORD, nullptr, &previous_,
+                           &size) == ERROR_SUCCESS;
+  SetUserValue(kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof(dpi));
 }
 
 ScopedScreenDpi::~ScopedScreenDpi() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  if (hadValue_) {
-    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof(previous_));
-  } else {
-    RegDeleteValueA(key, "LogPixels");
-  }
-  RegCloseKey(key);
+  SetUserValue(kDesktopKey, "LogPixels", REG_DWORD, hadValue_ ? &previous_ : nullptr, sizeof(previous_));
 }

@@ -6,12 +6,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "judge/display_check_record.h"
-#include "tools/window_reading/debug_output_listener.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/save_dialog_driver.h"
 #include "tests/e2e/system_texts.h"
@@ -46,12 +44,6 @@ struct MatrixRow {
 const bool kAllTake[5] = {true, true, true, true, true};
 const bool kFourFails[5] = {true, true, true, true, false};
 
-Lines Concat(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) Append(&all, part);
-  return all;
-}
-
 const Lines kHdmiHdcpCgmsaHead =
     CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
                    {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"});
@@ -59,13 +51,6 @@ const Lines kHdmiHdcpCgmsaHead =
 Lines HdmiWithHdcp() {
   return Concat({kHdmiHdcpCgmsaHead, HdcpSetTest(1, {"COPP_HDCP_Level1"}), CgmsaSetTest(kAllTake),
                  FlowTail("HdmiWithHdcpAndCgmsa")});
-}
-
-// A run on a connector that offers CGMS-A alone.
-Lines CgmsaOnly(uint32_t bus, const char* busName, uint32_t connector, const char* connectorName,
-                const bool takes[5], const Lines& judgement) {
-  return Concat({CollectionHead(bus, {busName}, connector, {connectorName}, 4, {"COPP_ProtectionType_CGMSA"}),
-                 CgmsaSetTest(takes), judgement});
 }
 
 // A set test whose last read-back the driver fails: its two lines become the failure's one.
@@ -231,20 +216,16 @@ TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
   const std::string beforeCheck = LocalMinute();
   RunCheck(window);
 
-  // Texts.
-  EXPECT_EQ(ControlText(window, IDC_OS_NAME), OsName());
-  EXPECT_EQ(ControlText(window, IDC_MEMORY_TEXT), "4096 MB");
-  EXPECT_EQ(ControlText(window, IDC_DISPLAY_MESSAGE), row.outcome.displayMessage);
-  EXPECT_EQ(ControlText(window, IDC_CPU_MESSAGE), "");
-  EXPECT_EQ(ControlText(window, IDC_OS_STATUS), "対応しています");
-  EXPECT_EQ(ControlText(window, IDC_MEMORY_STATUS), "推奨環境です");
-
-  // Buttons.
-  EXPECT_FALSE(ControlVisible(window, IDC_START_CHECK));
-  EXPECT_FALSE(ControlVisible(window, IDC_PROGRESS_TEXT));
-  EXPECT_TRUE(ControlVisible(window, IDC_EXIT));
-  EXPECT_TRUE(ControlVisible(window, IDC_SAVE_REPORT));
-  EXPECT_TRUE(ControlVisible(window, IDC_SHOW_DETAILS));
+  // Texts and buttons.
+  const std::pair<int, std::string> texts[] = {{IDC_OS_NAME, OsName()},
+                                               {IDC_MEMORY_TEXT, "4096 MB"},
+                                               {IDC_DISPLAY_MESSAGE, row.outcome.displayMessage},
+                                               {IDC_CPU_MESSAGE, ""},
+                                               {IDC_OS_STATUS, "対応しています"},
+                                               {IDC_MEMORY_STATUS, "推奨環境です"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(ControlText(window, id), text) << id;
+  for (int id : {IDC_START_CHECK, IDC_PROGRESS_TEXT}) EXPECT_FALSE(ControlVisible(window, id)) << id;
+  for (int id : {IDC_EXIT, IDC_SAVE_REPORT, IDC_SHOW_DETAILS}) EXPECT_TRUE(ControlVisible(window, id)) << id;
   EXPECT_EQ(ControlEnabled(window, IDC_SHOW_DETAILS), row.outcome.detailsEnabled);
   EXPECT_EQ(ControlVisible(window, IDC_OPEN_SOLUTION), row.outcome.solutionVisible);
 
@@ -268,13 +249,10 @@ TEST_P(ScenarioMatrixTest, WhatThePersonSeesSavesAndIsSentTo) {
   Lines log;
   for (const DebugOutputListener::Message& message : trace.Messages()) log.push_back(message.text);
   const StartLines start = ReadStartLines(log);
-  ASSERT_TRUE(start.wellFormed) << Join(log);
+  ASSERT_TRUE(start.wellFormed) << JoinLines(log);
   Lines expected(log.begin(), log.begin() + 3);
-  for (const Lines& run : row.runs) {
-    Append(&expected, RunHead(start.vendor, start.device));
-    Append(&expected, run);
-  }
-  EXPECT_EQ(Join(log), Join(expected));
+  for (const Lines& run : row.runs) expected = Concat({expected, RunHead(start.vendor, start.device), run});
+  EXPECT_EQ(JoinLines(log), JoinLines(expected));
 
   // The report, saved through the real dialog.
   const std::string path = TempFolder() + "solario-" + row.name + ".txt";

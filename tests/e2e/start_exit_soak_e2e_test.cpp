@@ -52,6 +52,7 @@ TEST_F(CheckerAppTest, TwentyStartsAndExitsLeaveNothingBehind) {
     DWORD exitCode = 1;
     // Wine takes about two seconds to end any dialog program, ours or not.
     ASSERT_TRUE(checker.WaitForExit(kShowTimeout, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
     EXPECT_FALSE(MutexExists());
     EXPECT_EQ(RunningCopies(), 0);
     EXPECT_FALSE(IsWindow(window));

@@ -54,16 +54,7 @@ bool RunChild(std::string commandLine, DWORD* exitCode) {
 }
 
 const char* AccessName(uint32_t access) {
-  switch (access) {
-    case 0:
-      return "read";
-    case 1:
-      return "write";
-    case 8:
-      return "execute";
-    default:
-      return "access";
-  }
+  return access == 0 ? "read" : access == 1 ? "write" : access == 8 ? "execute" : "access";
 }
 
 void ReportFault(const FuzzTarget& target, const FuzzOptions& options, const FuzzSlot& slot, DWORD exitCode) {

@@ -92,17 +92,10 @@ void TearDown() {
 }
 
 uint32_t PickSizeData(FuzzRandom& random) {
-  switch (random.Below(6)) {
-    case 0:
-    case 1:
-      return sizeof(DXVA_COPPStatusData);
-    case 2:
-      return random.Below(41);
-    case 3:
-      return 4076 + static_cast<uint32_t>(random.Between(-2, 2));
-    default:
-      return EdgeValue(random, 32);
-  }
+  const uint32_t pick = random.Below(6);
+  if (pick < 2) return sizeof(DXVA_COPPStatusData);
+  if (pick == 2) return random.Below(41);
+  return pick == 3 ? 4076 + static_cast<uint32_t>(random.Between(-2, 2)) : EdgeValue(random, 32);
 }
 
 HRESULT PickResult(FuzzRandom& random) {

@@ -26,14 +26,9 @@ std::vector<uint8_t> Serialise(uint32_t kind, const void* first, size_t firstSiz
 }
 
 size_t PickLength(FuzzRandom& random) {
-  switch (random.Below(8)) {
-    case 0:
-      return 505 + random.Below(12);  // around the work areas' 509 and 511
-    case 1:
-      return random.Below(1100);
-    default:
-      return random.Below(24);
-  }
+  const uint32_t pick = random.Below(8);
+  // Now and then around the work areas' 509 and 511, or long; mostly short.
+  return pick == 0 ? 505 + random.Below(12) : pick == 1 ? random.Below(1100) : random.Below(24);
 }
 
 // Letters, kana, kanji, the replaced symbols, a null, surrogates, and any unit.
@@ -174,17 +169,8 @@ void RunPnp(FuzzCase& fuzzCase, FuzzRandom& random) {
 bool SetUp() { return MakeFuzzGuard(&g_bstr, 8192); }
 
 void Run(FuzzCase& fuzzCase) {
-  FuzzRandom& random = fuzzCase.random();
-  switch (random.Below(4)) {
-    case 0:
-      return RunVariant(fuzzCase, random);
-    case 1:
-      return RunCaption(fuzzCase, random);
-    case 2:
-      return RunNumbers(fuzzCase, random);
-    default:
-      return RunPnp(fuzzCase, random);
-  }
+  void (*const runs[])(FuzzCase&, FuzzRandom&) = {RunVariant, RunCaption, RunNumbers, RunPnp};
+  runs[fuzzCase.random().Below(4)](fuzzCase, fuzzCase.random());
 }
 
 }  // namespace

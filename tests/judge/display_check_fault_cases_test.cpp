@@ -61,15 +61,16 @@ TEST_F(RetryThenSucceed, RetryAskedForInTheMiddleOfTheCollectionRepeatsTheRun) {
   ASSERT_NE(0u, failedAt);
   EXPECT_LT(failedAt - setAt, 500u);
   EXPECT_EQ(Describe(Flags({&R::displayNg, &R::ngCopp, &R::retryFromStart})), Describe(outcome.result));
-  Lines expected = RunHead(kCallerVendor, kCallerDevice);
-  Append(&expected, CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
-                                   {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"}));
   const Lines hdcpSet = HdcpSetTest(0, {});
-  Append(&expected, Lines(hdcpSet.begin(), hdcpSet.begin() + 6));  // up to the set command
-  Append(&expected, {"ProtectionCommand()に失敗 hr = c026251e", "COPP通信テストに失敗しました",
-                     "最初からリトライが必要です"});
-  Append(&expected, FlowTail("CoppUnusableWithRetry"));
-  EXPECT_EQ(Join(expected), Join(outcome.log));
+  const Lines expected =
+      Concat({RunHead(kCallerVendor, kCallerDevice),
+              CollectionHead(3, {"COPP_BusType_PCIExpress"}, 5, {"COPP_ConnectorType_HDMI"}, 5,
+                             {"COPP_ProtectionType_HDCP", "COPP_ProtectionType_CGMSA"}),
+              Lines(hdcpSet.begin(), hdcpSet.begin() + 6),  // up to the set command
+              {"ProtectionCommand()に失敗 hr = c026251e", "COPP通信テストに失敗しました",
+               "最初からリトライが必要です"},
+              FlowTail("CoppUnusableWithRetry")});
+  EXPECT_EQ(JoinLines(expected), JoinLines(outcome.log));
   ExpectSessionAndGraphClosed();
 }
 
@@ -80,17 +81,16 @@ using ShortAnswer = SimulatedDriverRun;
 TEST_F(ShortAnswer, EmptyConnectorAnswerIsNoAnswerNotTheVgaTerminal) {
   const RunOutcome outcome = RunScenario("connector=5;protection=1;statusFault=3;statusFaultSize=0");
   EXPECT_EQ(Describe(Flags({&R::displayOk})), Describe(outcome.result));
-  DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, 3, 5, 1);
-  record.hdcpSetOk = 1;
-  ExpectRecord(record, outcome.record);
-  Lines expected = RunHead(kCallerVendor, kCallerDevice);
-  Append(&expected, {" --------- COPP通信テスト ---------", "Connector Typeの取得データ = 00000005",
-                     "COPP_ConnectorType_HDMI", " --------- COPPによるデータの収集 ---------"});
-  Append(&expected, Query("Bus Type", 3, {"COPP_BusType_PCIExpress"}));
-  Append(&expected, Query("Protection Type", 1, {"COPP_ProtectionType_HDCP"}));
-  Append(&expected, HdcpSetTest(1, {"COPP_HDCP_Level1"}));
-  Append(&expected, FlowTail("HdmiWithHdcp"));
-  EXPECT_EQ(Join(expected), Join(outcome.log));
+  ExpectRecord(ExpectedRecord(kCallerVendor, kCallerDevice, 3, 5, 1, 1), outcome.record);
+  const Lines expected =
+      Concat({RunHead(kCallerVendor, kCallerDevice),
+              {" --------- COPP通信テスト ---------", "Connector Typeの取得データ = 00000005",
+               "COPP_ConnectorType_HDMI", " --------- COPPによるデータの収集 ---------"},
+              Query("Bus Type", 3, {"COPP_BusType_PCIExpress"}),
+              Query("Protection Type", 1, {"COPP_ProtectionType_HDCP"}),
+              HdcpSetTest(1, {"COPP_HDCP_Level1"}),
+              FlowTail("HdmiWithHdcp")});
+  EXPECT_EQ(JoinLines(expected), JoinLines(outcome.log));
 }
 
 }  // namespace

@@ -87,11 +87,8 @@ std::vector<MatrixCase> CasesOf(const MatrixScenario& scenario) {
 DisplayCheckRecord RecordOf(const MatrixScenario& scenario, const Outcome& outcome) {
   if (outcome.flags.ngCopp)
     return FailedCoppRecord(kCallerVendor, kCallerDevice, outcome.flags.retryFromStart);
-  DisplayCheckRecord record = ExpectedRecord(kCallerVendor, kCallerDevice, outcome.busType,
-                                             scenario.connector, outcome.protectionTypes);
-  record.hdcpSetOk = outcome.hdcpSetOk;
-  record.cgmsaLevelsOk = outcome.cgmsaLevelsOk;
-  return record;
+  return ExpectedRecord(kCallerVendor, kCallerDevice, outcome.busType, scenario.connector,
+                        outcome.protectionTypes, outcome.hdcpSetOk, outcome.cgmsaLevelsOk);
 }
 
 size_t Count(const Lines& log, const std::string& line) {
@@ -157,7 +154,7 @@ void FaultMatrix::ExpectCase(const MatrixScenario& scenario, const MatrixCase& c
   EXPECT_TRUE(driver.sessionEstablished);
   EXPECT_EQ(0u, driver.commandMacFailures);
   ASSERT_GE(run.log.size(), head_.size());
-  EXPECT_TRUE(std::equal(head_.begin(), head_.end(), run.log.begin())) << Join(run.log);
+  EXPECT_TRUE(std::equal(head_.begin(), head_.end(), run.log.begin())) << JoinLines(run.log);
 
   if (effect == Effect::kRetry) {
     const JudgeResult retry = Flags({&R::displayNg, &R::ngCopp, &R::retryFromStart});
@@ -169,9 +166,9 @@ void FaultMatrix::ExpectCase(const MatrixScenario& scenario, const MatrixCase& c
     if (c.command) {
       EXPECT_EQ(c.n, driver.commandsReceived);
     }
-    Lines tail = {c.kind->line, "COPP通信テストに失敗しました", "最初からリトライが必要です"};
-    Append(&tail, FlowTail("CoppUnusableWithRetry"));
-    EXPECT_TRUE(EndsWith(run.log, tail)) << Join(run.log);
+    const Lines tail = Concat({{c.kind->line, "COPP通信テストに失敗しました", "最初からリトライが必要です"},
+                               FlowTail("CoppUnusableWithRetry")});
+    EXPECT_TRUE(EndsWith(run.log, tail)) << JoinLines(run.log);
     if (!c.command && c.n == 1) ExpectRecord(FailedCoppRecord(kCallerVendor, kCallerDevice, 1), run.record);
     return;
   }
@@ -179,16 +176,16 @@ void FaultMatrix::ExpectCase(const MatrixScenario& scenario, const MatrixCase& c
   EXPECT_EQ(Describe(c.outcome.flags), Describe(run.result));
   const DisplayCheckRecord expected = RecordOf(scenario, c.outcome);
   ExpectRecord(expected, run.record);
-  EXPECT_TRUE(EndsWith(run.log, FlowTail(c.outcome.judgement, c.outcome.busType == 3))) << Join(run.log);
+  EXPECT_TRUE(EndsWith(run.log, FlowTail(c.outcome.judgement, c.outcome.busType == 3))) << JoinLines(run.log);
 
   const uint32_t refusedNumbers =
       effect == Effect::kFailsFromHere ? driver.statusRequests - std::min(driver.statusRequests, c.n) : 0;
   EXPECT_EQ(refusedNumbers, driver.sequenceFailures);
   EXPECT_EQ(refusedNumbers, Count(run.log, "ProtectionStatus()に失敗 hr = 80070057"));
   if (effect == Effect::kHarmless) {
-    EXPECT_EQ(Join(clean.log), Join(run.log));
+    EXPECT_EQ(JoinLines(clean.log), JoinLines(run.log));
   } else if (c.kind->line) {
-    EXPECT_EQ(1u, Count(run.log, c.kind->line)) << Join(run.log);
+    EXPECT_EQ(1u, Count(run.log, c.kind->line)) << JoinLines(run.log);
   } else {
     for (const std::string& line : run.log) EXPECT_EQ(std::string::npos, line.find("失敗")) << line;
   }

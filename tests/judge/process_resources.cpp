@@ -46,8 +46,6 @@ uint32_t CountGdiCells() {
   return count;
 }
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM counter);
-
 BOOL CALLBACK CountChild(HWND, LPARAM counter) {
   ++*reinterpret_cast<uint32_t*>(counter);
   return TRUE;
@@ -73,6 +71,21 @@ uint32_t CountWindows() {
   return count;
 }
 
+// The private commit as the address space shows it: what PrivateUsage
+// counts on Windows, without the resident-page view Wine gives instead.
+uint64_t SumPrivateCommit() {
+  uint64_t total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  for (const BYTE* address = nullptr; VirtualQuery(address, &info, sizeof(info)) == sizeof(info);
+       address = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) {
+      total += info.RegionSize;
+    }
+    if (info.RegionSize == 0) break;
+  }
+  return total;
+}
+
 }  // namespace
 
 // Handles are handed out lowest free slot first, so a long run of unused
@@ -93,25 +106,6 @@ uint32_t CountKernelHandles() {
   }
   return count;
 }
-
-namespace {
-
-// The private commit as the address space shows it: what PrivateUsage
-// counts on Windows, without the resident-page view Wine gives instead.
-uint64_t SumPrivateCommit() {
-  uint64_t total = 0;
-  MEMORY_BASIC_INFORMATION info;
-  for (const BYTE* address = nullptr; VirtualQuery(address, &info, sizeof(info)) == sizeof(info);
-       address = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize) {
-    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) {
-      total += info.RegionSize;
-    }
-    if (info.RegionSize == 0) break;
-  }
-  return total;
-}
-
-}  // namespace
 
 uint32_t CountThreads() {
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);

@@ -68,28 +68,28 @@ Lines FlowTail(const std::string& golden, bool pciExpressBus) {
 
 void Append(Lines* lines, const Lines& more) { lines->insert(lines->end(), more.begin(), more.end()); }
 
+Lines Concat(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& part : parts) Append(&all, part);
+  return all;
+}
+
 Lines Query(const char* what, uint32_t value, Lines names) {
-  Lines lines = {std::string(what) + "の取得データ = " + Hex8(value)};
-  Append(&lines, names);
-  return lines;
+  return Concat({{std::string(what) + "の取得データ = " + Hex8(value)}, names});
 }
 
 Lines HdcpSetTest(uint32_t localAfter, Lines localAfterNames) {
-  Lines lines;
-  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
-  Append(&lines, Query("HDCP Local Protection Level", 0, {HdcpName(0)}));
-  lines.push_back("HDCPの設定テスト");
-  lines.push_back("COPP_HDCP_Level1");
-  Append(&lines, Query("Global Protection Level", 0, {HdcpName(0)}));
-  Append(&lines, Query("HDCP Local Protection Level", localAfter, localAfterNames));
-  return lines;
+  return Concat({Query("Global Protection Level", 0, {HdcpName(0)}),
+                 Query("HDCP Local Protection Level", 0, {HdcpName(0)}),
+                 {"HDCPの設定テスト", "COPP_HDCP_Level1"},
+                 Query("Global Protection Level", 0, {HdcpName(0)}),
+                 Query("HDCP Local Protection Level", localAfter, localAfterNames)});
 }
 
 Lines CgmsaSetTest(const bool takes[5]) {
-  Lines lines;
-  Append(&lines, Query("CGMSA Global Protection Level", 0, {CgmsaName(0)}));
-  Append(&lines, Query("CGMSA Local Protection Level", 0, {CgmsaName(0)}));
-  lines.push_back("CGMSAの設定テスト");
+  Lines lines = Concat({Query("CGMSA Global Protection Level", 0, {CgmsaName(0)}),
+                        Query("CGMSA Local Protection Level", 0, {CgmsaName(0)}),
+                        {"CGMSAの設定テスト"}});
   uint32_t local = 0;
   for (uint32_t level = 1; level <= 4; ++level) {
     lines.push_back(CgmsaName(level));
@@ -101,17 +101,22 @@ Lines CgmsaSetTest(const bool takes[5]) {
 
 Lines CollectionHead(uint32_t bus, Lines busNames, uint32_t connector, Lines connectorNames, uint32_t mask,
                      Lines maskNames) {
-  Lines lines = {" --------- COPP通信テスト ---------"};
-  Append(&lines, Query("Connector Type", connector, connectorNames));
-  lines.push_back(" --------- COPPによるデータの収集 ---------");
-  Append(&lines, Query("Bus Type", bus, busNames));
-  Append(&lines, Query("Connector Type", connector, connectorNames));
-  Append(&lines, Query("Protection Type", mask, maskNames));
-  return lines;
+  return Concat({{" --------- COPP通信テスト ---------"},
+                 Query("Connector Type", connector, connectorNames),
+                 {" --------- COPPによるデータの収集 ---------"},
+                 Query("Bus Type", bus, busNames),
+                 Query("Connector Type", connector, connectorNames),
+                 Query("Protection Type", mask, maskNames)});
+}
+
+Lines CgmsaOnly(uint32_t bus, const char* busName, uint32_t connector, const char* connectorName,
+                const bool takes[5], const Lines& judgement) {
+  return Concat({CollectionHead(bus, {busName}, connector, {connectorName}, 4, {"COPP_ProtectionType_CGMSA"}),
+                 CgmsaSetTest(takes), judgement});
 }
 
 DisplayCheckRecord ExpectedRecord(uint32_t vendor, uint32_t device, uint32_t bus, uint32_t connector,
-                                  uint32_t mask) {
+                                  uint32_t mask, int hdcpSetOk, int cgmsaLevelsOk) {
   DisplayCheckRecord record{};
   record.vendorId = vendor;
   record.deviceId = device;
@@ -120,6 +125,8 @@ DisplayCheckRecord ExpectedRecord(uint32_t vendor, uint32_t device, uint32_t bus
   record.busType = bus;
   record.connectorType = connector;
   record.protectionTypes = mask;
+  record.hdcpSetOk = hdcpSetOk;
+  record.cgmsaLevelsOk = cgmsaLevelsOk;
   return record;
 }
 
@@ -135,11 +142,5 @@ std::string Describe(const JudgeResult& r) {
   snprintf(text, sizeof(text), "ok%d down%d ng%d vga%d ov%d copp%d hdcp%d cgmsa%d retry%d", r.displayOk,
            r.displayDownscaled, r.displayNg, r.analogVgaOutput, r.ngOverlay, r.ngCopp, r.ngHdcp, r.ngCgmsa,
            r.retryFromStart);
-  return text;
-}
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
   return text;
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -59,8 +58,6 @@ TEST_F(DirectDrawProbeTest, PrimaryDeviceIdsAreReadWithoutABox) {
   uint32_t vendorId = kUnwritten;
   uint32_t deviceId = kUnwritten;
   const bool read = GetDirectDrawDeviceIds(owner.get(), &vendorId, &deviceId);
-  std::cout << "[wine] GetDirectDrawDeviceIds: " << read << " VendorId = " << std::hex << vendorId
-            << " DeviceId = " << deviceId << std::dec << "\n";
   EXPECT_TRUE(read);
   EXPECT_TRUE(g_boxes.empty());
   EXPECT_NE(vendorId, kUnwritten);
@@ -93,7 +90,6 @@ TEST_F(DirectDrawProbeTest, MonitorVideoMemoryOfAWindowOnAndOffTheScreen) {
   TestWindow onScreen(100, 100, 300, 200);
   int megabytes = -1;
   EXPECT_EQ(GetMonitorVideoMemory(onScreen.get(), &megabytes), 0);
-  std::cout << "[wine] GetMonitorVideoMemory: " << megabytes << " MB\n";
   EXPECT_GT(megabytes, 0);
 
   // Off every monitor the window counts as being on the primary one.
@@ -107,8 +103,6 @@ TEST_F(DirectDrawProbeTest, LocalVideoMemoryOfThePrimaryMonitor) {
   HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
   DWORD bytes = 0;
   const HRESULT hr = QueryMonitorLocalVideoMemory(primary, &bytes);
-  std::cout << "[wine] QueryMonitorLocalVideoMemory: 0x" << std::hex << hr << std::dec << ", " << bytes
-            << " bytes\n";
   EXPECT_EQ(hr, S_OK);
   EXPECT_GT(bytes, 0u);
 }
@@ -155,16 +149,10 @@ TEST(MatchMonitorDeviceTest, DriverNameIsBoundedToItsField) {
   EXPECT_STREQ(match.driverName, "");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(MatchMonitorDeviceTest, WineEnumerationReportsTheDeviceOfThePrimaryMonitor) {
   DirectDrawMonitorMatch match{};
   match.monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
   ASSERT_EQ(DirectDrawEnumerateExA(MatchMonitorDevice, &match, DDENUM_ATTACHEDSECONDARYDEVICES), DD_OK);
-  std::cout << "[wine] DirectDrawEnumerateExA match: found " << int(match.found) << " driver \"" << match.driverName
-            << "\"\n";
   EXPECT_EQ(match.found, 1);
   EXPECT_NE(match.driverName[0], '\0');
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -87,17 +86,12 @@ TEST(DisplayDeviceTest, WindowOnTheScreenFindsItsAttachedDisplayDevice) {
   ASSERT_TRUE(window.get());
   DISPLAY_DEVICEA device{};
   ASSERT_TRUE(FindWindowDisplayDevice(window.get(), &device));
-  std::cout << "[wine] FindWindowDisplayDevice: \"" << device.DeviceName << "\" \"" << device.DeviceString
-            << "\" flags " << std::hex << device.StateFlags << std::dec << "\n";
-  std::cout << "[wine]   DeviceID \"" << device.DeviceID << "\"\n[wine]   DeviceKey \"" << device.DeviceKey
-            << "\"\n";
   EXPECT_EQ(device.cb, sizeof(device));
   EXPECT_EQ(std::string(device.DeviceName), MonitorNameOf(window.get()));
   EXPECT_NE(device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, 0u);
   uint32_t vendorId = 0;
   uint32_t deviceId = 0;
-  EXPECT_TRUE(ParsePciIds(device, &vendorId, &deviceId));
-  std::cout << "[wine] ParsePciIds: " << std::hex << vendorId << " " << deviceId << std::dec << "\n";
+  EXPECT_TRUE(ParsePciIds(device, &vendorId, &deviceId)) << device.DeviceID;
 }
 
 TEST(DisplayDeviceTest, WindowOffEveryMonitorFindsNothingAndLeavesTheRecord) {

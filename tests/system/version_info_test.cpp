@@ -19,6 +19,12 @@ std::string BesideProgram(const std::string& name) {
   return program.substr(0, program.rfind('\\') + 1) + name;
 }
 
+std::string ShippedProgram() {
+  std::string program = QOR_CHECKER_EXE;
+  for (char& c : program) c = c == '/' ? '\\' : c;
+  return program;
+}
+
 std::vector<std::string> AllFields(const CVersionInfo& info) {
   std::vector<std::string> fields;
   for (int i = 0; i < CVersionInfo::kFieldCount; ++i) fields.push_back(info.GetField(i));
@@ -48,18 +54,14 @@ TEST(VersionInfo, OurProgramGivesItsFileVersionTextAndCopyright) {
 }
 
 TEST(VersionInfo, TheShippedProgramCarriesTheSameFields) {
-  std::string program = QOR_CHECKER_EXE;
-  for (char& c : program) c = c == '/' ? '\\' : c;
-  const CVersionInfo info(program.c_str());
+  const CVersionInfo info(ShippedProgram().c_str());
   EXPECT_STREQ("5, 0, 0, 7567", info.GetFileVersion());
   EXPECT_EQ(kOurFields, AllFields(info));
 }
 
 // The manifest names the same version and asks for no elevation.
 TEST(VersionInfo, TheShippedProgramsManifestRunsAsInvokerUnderItsVersion) {
-  std::string program = QOR_CHECKER_EXE;
-  for (char& c : program) c = c == '/' ? '\\' : c;
-  const HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  const HMODULE module = LoadLibraryExA(ShippedProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_TRUE(module);
   const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_MANIFEST));
   ASSERT_TRUE(found);

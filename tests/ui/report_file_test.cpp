@@ -120,14 +120,11 @@ class ReportFileTest : public ::testing::Test {
   MessageBoxFunction previousBox_ = nullptr;
 };
 
-TEST_F(ReportFileTest, ANewFileHoldsExactlyTheTextAndNothingElseIsLeft) {
+TEST_F(ReportFileTest, ANewFileHoldsExactlyTheTextAndSavingAgainReplacesIt) {
   const char bytes[] = "bytes \x81\x40 with a zero\0 inside";
   const std::string text(bytes, sizeof(bytes) - 1);
   ASSERT_TRUE(Save(Target(), text));
   ExpectTheReportAlone(text, 0);
-}
-
-TEST_F(ReportFileTest, SavingTwiceToTheSameNameReplacesTheFirstFile) {
   ASSERT_TRUE(Save(Target(), kSecond));
   ASSERT_TRUE(Save(Target(), kFirst));  // shorter: nothing of the longer one may remain
   ExpectTheReportAlone(kFirst, 0);

@@ -153,11 +153,6 @@ TEST(CWinAppTest, TheApplicationObjectIsFoundAndNamesItsBoxes) {
   EXPECT_EQ(g_app.Start(GetModuleHandleA(nullptr), SW_SHOW), 0) << "the default start routine runs no loop";
 }
 
-}  // namespace
-
-
-namespace {
-
 TEST(DialogKeysTest, FocusCuesFollowTheLastInputAndPassToADialogOpenedFromIt) {
   ScriptedDialog outer([](ScriptedDialog* d) {
     const HWND button = GetDlgItem(d->m_hWnd, 1002);

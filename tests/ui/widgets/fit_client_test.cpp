@@ -6,10 +6,6 @@
 
 namespace {
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 struct ScaleCase {
   RECT screen;
   ClientScale scale;
@@ -29,7 +25,7 @@ TEST(ScaleChildRectTest, ScalesAfterTheFrameAndShiftsByTheWorkArea) {
   };
   for (const ScaleCase& c : cases) {
     const RECT scaled = ScaleChildRect(c.screen, c.scale);
-    EXPECT_TRUE(SameRect(scaled, c.expected))
+    EXPECT_TRUE(EqualRect(&scaled, &c.expected))
         << scaled.left << "," << scaled.top << "," << scaled.right << "," << scaled.bottom;
   }
 }
@@ -58,7 +54,7 @@ TEST(FitClientToBackgroundTest, AnEmptyClientAreaChangesNothing) {
   FitClientToBackground(dialog.get(), 940, 450);
   RECT after;
   GetWindowRect(dialog.get(), &after);
-  EXPECT_TRUE(SameRect(before, after));
+  EXPECT_TRUE(EqualRect(&before, &after));
 }
 
 }  // namespace
