@@ -11,54 +11,49 @@
 // it out only when the worker answered in time; a late worker then writes
 // into a result nobody reads.
 
-void WmiGetOsName(std::string* osName) {
-  osName->clear();
+namespace {
+
+// The text `compose` makes of the first row of `wql`; empty when WMI fails,
+// has no row or lacks a property, and when it does not answer in time.
+using RowText = std::string (*)(WmiQuery& query);
+
+std::string FirstRowText(const wchar_t* wql, RowText compose) {
   auto result = std::make_shared<std::string>();
-  const bool answered = RunBoundedWmi([result](HANDLE progress) {
+  const bool answered = RunBoundedWmi([result, wql, compose](HANDLE progress) {
     WmiQuery query(progress);
-    if (!query.Run(L"SELECT Caption, CSDVersion FROM Win32_OperatingSystem") || !query.NextRow()) {
-      return !query.TimedOut();
-    }
-    WmiValue caption;
-    WmiValue servicePack;
-    if (!query.Read(L"Caption", &caption) || !query.Read(L"CSDVersion", &servicePack)) return true;
-    *result = ComposeOsName(caption, servicePack);
+    if (!query.Run(wql) || !query.NextRow()) return !query.TimedOut();
+    *result = compose(query);
     return true;
   });
-  if (answered) osName->swap(*result);
+  return answered ? *result : std::string();
+}
+
+}  // namespace
+
+void WmiGetOsName(std::string* osName) {
+  *osName = FirstRowText(L"SELECT Caption, CSDVersion FROM Win32_OperatingSystem", [](WmiQuery& query) {
+    WmiValue caption;
+    WmiValue servicePack;
+    if (!query.Read(L"Caption", &caption) || !query.Read(L"CSDVersion", &servicePack)) return std::string();
+    return ComposeOsName(caption, servicePack);
+  });
 }
 
 void WmiGetCpuName(std::string* cpuName) {
-  cpuName->clear();
-  auto result = std::make_shared<std::string>();
-  const bool answered = RunBoundedWmi([result](HANDLE progress) {
-    WmiQuery query(progress);
-    if (!query.Run(L"SELECT Name, MaxClockSpeed FROM Win32_Processor") || !query.NextRow()) {
-      return !query.TimedOut();
-    }
+  *cpuName = FirstRowText(L"SELECT Name, MaxClockSpeed FROM Win32_Processor", [](WmiQuery& query) {
     WmiValue name;
     WmiValue clock;
-    if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return true;
-    *result = ComposeCpuName(WmiTextToCp932(name.text), WmiTextToCp932(clock.text));
-    return true;
+    if (!query.Read(L"Name", &name) || !query.Read(L"MaxClockSpeed", &clock)) return std::string();
+    return ComposeCpuName(WmiTextToCp932(name.text), WmiTextToCp932(clock.text));
   });
-  if (answered) cpuName->swap(*result);
 }
 
 void WmiGetTotalPhysicalMemory(std::string* memoryText) {
-  memoryText->clear();
-  auto result = std::make_shared<std::string>();
-  const bool answered = RunBoundedWmi([result](HANDLE progress) {
-    WmiQuery query(progress);
-    if (!query.Run(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem") || !query.NextRow()) {
-      return !query.TimedOut();
-    }
+  *memoryText = FirstRowText(L"SELECT TotalPhysicalMemory FROM Win32_ComputerSystem", [](WmiQuery& query) {
     WmiValue total;
-    if (!query.Read(L"TotalPhysicalMemory", &total)) return true;
-    *result = ComposeTotalMemoryText(WmiTextToCp932(total.text));
-    return true;
+    if (!query.Read(L"TotalPhysicalMemory", &total)) return std::string();
+    return ComposeTotalMemoryText(WmiTextToCp932(total.text));
   });
-  if (answered) memoryText->swap(*result);
 }
 
 void WmiGetInstalledMemory(double* bytes) {
